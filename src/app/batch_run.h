@@ -1,0 +1,19 @@
+// The batch run: one word file in, out.html out, no questions asked.
+#ifndef HARAVOIJA_APP_BATCH_RUN_H_
+#define HARAVOIJA_APP_BATCH_RUN_H_
+
+#include <istream>
+#include <string_view>
+
+#include "text/console.h"
+
+namespace haravoija {
+
+// `file` is open on `argument` (command-line bytes). Makes a normal puzzle at
+// the smallest size, fills it with random letters, shows it, writes out.html
+// and prints the goodbye line.
+void runBatch(std::istream& file, std::string_view argument, Console& console);
+
+}  // namespace haravoija
+
+#endif  // HARAVOIJA_APP_BATCH_RUN_H_

@@ -1,0 +1,18 @@
+// Entry point: wires the real terminal to the program.
+#include <csignal>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "text/charset.h"
+#include "text/console.h"
+
+int main(int argc, char** argv) {
+  // A closed output pipe must not kill the program; console write errors are ignored.
+  std::signal(SIGPIPE, SIG_IGN);
+  std::ios::sync_with_stdio(false);
+  haravoija::Console console(std::cin, std::cout, haravoija::detectConsoleCharset());
+  std::vector<std::string> args(argv, argv + argc);
+  return haravoija::runProgram(args, console);
+}

@@ -1,0 +1,73 @@
+// Command-line decision: dialogue, help, error text or batch run.
+#include "app/program.h"
+
+#include <array>
+#include <fstream>
+#include <string_view>
+
+#include "app/batch_run.h"
+#include "app/dialogue.h"
+#include "text/files.h"
+
+namespace haravoija {
+
+std::string helpText() {
+  return "\n"
+         "                       Haravoija v. 1.2 \n"
+         "\n"
+         " Voit antaa ohjelmalle parametrin\204 tiedoston.\n"
+         " T\204ll\224in kone tekee sen sanoista ristikon\n"
+         " k\204ytt\204en oletusasetuksia (normaali ristikko, \n"
+         " sanat kaikkiin suuntiin, mahdollisimman pieni ristikko, \n"
+         " tyhj\204t kohdat t\204ytet\204\204n satunnaisilla kirjaimilla).\n"
+         " Ohjelma tallentaa valmiin ristikon tiedostoon out.html.\n"
+         "\n"
+         " Jos haluat m\204\204ritell\204 itse asetukset, \n"
+         " sinun tulee k\204ynnist\204\204 ohjelma ilman parametrej\204.\n"
+         "\n";
+}
+
+std::string commandLineErrorText() {
+  return "Tiedostosta ei voida lukea. \n"
+         "Saat apua kirjoittamalla haravoija -h.\n";
+}
+
+namespace {
+
+bool isHelpOption(std::string_view arg) {
+  constexpr std::array<std::string_view, 5> kOptions = {"-h", "-H", "--help", "-?", "/?"};
+  for (std::string_view option : kOptions) {
+    if (arg == option) return true;
+  }
+  return false;
+}
+
+void printLines(std::string_view text, Console& console) {
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    console.line(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+}
+
+}  // namespace
+
+int runProgram(const std::vector<std::string>& args, Console& console) {
+  if (args.size() < 2) {
+    runDialogue(console);
+    return 0;
+  }
+  // The file is opened before the options are looked at: a file named -h is
+  // a word file, not a request for help.
+  std::ifstream file;
+  const bool opened = openForReading(file, args[1]);
+  if (!opened || args.size() > 2) {
+    printLines(isHelpOption(args[1]) ? helpText() : commandLineErrorText(), console);
+    return 0;
+  }
+  runBatch(file, args[1], console);
+  return 0;
+}
+
+}  // namespace haravoija

@@ -1,0 +1,20 @@
+// The finished grid as the console shows it.
+#ifndef HARAVOIJA_OUTPUT_GRID_VIEW_H_
+#define HARAVOIJA_OUTPUT_GRID_VIEW_H_
+
+#include <string>
+
+#include "puzzle/grid.h"
+#include "text/console.h"
+
+namespace haravoija {
+
+// The console view of the grid as CP850 lines, each ending in "\n".
+std::string gridView(const Grid& grid);
+
+// Prints gridView(grid).
+void showGrid(const Grid& grid, Console& console);
+
+}  // namespace haravoija
+
+#endif  // HARAVOIJA_OUTPUT_GRID_VIEW_H_

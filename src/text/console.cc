@@ -1,0 +1,49 @@
+// Line-oriented console I/O with character-set conversion at the boundary.
+#include "text/console.h"
+
+#include <istream>
+#include <ostream>
+
+namespace haravoija {
+
+Console::Console(std::istream& in, std::ostream& out, Charset charset)
+    : in_(in), out_(out), charset_(charset) {}
+
+void Console::line(std::string_view text) {
+  out_ << fromCp850(text, charset_) << '\n';
+  out_.flush();
+}
+
+void Console::emptyLine() {
+  out_ << '\n';
+  out_.flush();
+}
+
+void Console::write(std::string_view text) {
+  out_ << fromCp850(text, charset_);
+  out_.flush();
+}
+
+std::optional<std::string> Console::ask() { return readRaw("> "); }
+
+std::optional<std::string> Console::readLine() { return readRaw(""); }
+
+std::optional<std::string> Console::readRaw(std::string_view prompt) {
+  std::optional<std::string> raw;
+  if (reader_) {
+    raw = reader_(prompt);
+  } else {
+    if (!prompt.empty()) write(prompt);
+    std::string s;
+    if (std::getline(in_, s)) raw = std::move(s);
+  }
+  if (!raw) return std::nullopt;
+  if (!raw->empty() && raw->back() == '\r') raw->pop_back();
+  return toCp850(*raw, charset_);
+}
+
+std::string Console::toProgramText(std::string_view terminalText) const {
+  return toCp850(terminalText, charset_);
+}
+
+}  // namespace haravoija

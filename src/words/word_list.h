@@ -1,0 +1,55 @@
+// The list of puzzle words and the rules a typed word must meet.
+#ifndef HARAVOIJA_WORDS_WORD_LIST_H_
+#define HARAVOIJA_WORDS_WORD_LIST_H_
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "text/console.h"
+
+namespace haravoija {
+
+inline constexpr int kMinWordLength = 2;
+inline constexpr int kMaxWordLength = 79;
+inline constexpr int kMaxWords = 10000;
+
+// True when every byte is a letter (isLetter); true for the empty string.
+bool allLetters(std::string_view text);
+
+// Ordered words, stored as typed; two words are the same word when their
+// toUpperText keys are equal.
+class WordList {
+ public:
+  std::size_t size() const { return words_.size(); }
+  bool empty() const { return words_.empty(); }
+  const std::vector<std::string>& words() const { return words_; }
+  const std::string& operator[](std::size_t i) const { return words_[i]; }
+
+  // Appends a word; the caller has applied the word rules.
+  void add(std::string word);
+  // Removes and returns the last word. Only called on a non-empty list.
+  std::string removeLast();
+  // Removes the first word whose key equals the key of `word`; false (list
+  // unchanged) when none does.
+  bool removeWord(std::string_view word);
+  void clear();
+  // True when some word's key equals the key of `word`.
+  bool contains(std::string_view word) const;
+  // Reorders the words longest first by the unstable selection sort.
+  void sortLongestFirst();
+
+ private:
+  std::vector<std::string> words_;
+};
+
+enum class AddWordOutcome { kAdded, kNotLetters, kTooShort, kTooLong, kDuplicate, kFull };
+
+// Tests a typed line by the word rules, adds it when all pass, and prints the
+// one-line message of the outcome.
+[[nodiscard]] AddWordOutcome addTypedWord(WordList& list, std::string_view line, Console& console);
+
+}  // namespace haravoija
+
+#endif  // HARAVOIJA_WORDS_WORD_LIST_H_

@@ -1,0 +1,97 @@
+// Test helpers: temporary folders and running the real binary.
+#include "test_util.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace haravoija::testing {
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "haravoija-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::add, ignored);
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::filesystem::path TempDir::write(const std::string& name, const std::string& bytes) const {
+  const std::filesystem::path file = path_ / name;
+  std::ofstream(file, std::ios::binary) << bytes;
+  return file;
+}
+
+std::string readFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+namespace {
+
+std::string slurp(int fd) {
+  std::string text;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n <= 0) break;
+    text.append(buffer, static_cast<std::size_t>(n));
+  }
+  return text;
+}
+
+}  // namespace
+
+RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
+                    const std::filesystem::path& workDir, const std::vector<std::string>& env) {
+  // Input, output and error go through temporary files so that large inputs
+  // and outputs cannot dead-lock on pipe buffers.
+  TempDir io;
+  const std::filesystem::path inPath = io.write("stdin", input);
+  const std::filesystem::path outPath = io.path() / "stdout";
+  const std::filesystem::path errPath = io.path() / "stderr";
+
+  const pid_t pid = ::fork();
+  if (pid < 0) throw std::runtime_error("fork failed");
+  if (pid == 0) {
+    const int in = ::open(inPath.c_str(), O_RDONLY);
+    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (in < 0 || out < 0 || err < 0 || ::chdir(workDir.c_str()) != 0) ::_exit(127);
+    ::dup2(in, 0);
+    ::dup2(out, 1);
+    ::dup2(err, 2);
+    ::setenv("LC_ALL", "C", 1);
+    for (const std::string& entry : env) ::putenv(const_cast<char*>(entry.c_str()));
+    std::vector<char*> argv;
+    std::string binary = HARAVOIJA_BINARY;
+    argv.push_back(binary.data());
+    std::vector<std::string> copies(args);
+    for (std::string& arg : copies) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    ::execv(binary.c_str(), argv.data());
+    ::_exit(127);
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  RunResult result;
+  result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  const int outFd = ::open(outPath.c_str(), O_RDONLY);
+  const int errFd = ::open(errPath.c_str(), O_RDONLY);
+  result.out = slurp(outFd);
+  result.err = slurp(errFd);
+  ::close(outFd);
+  ::close(errFd);
+  return result;
+}
+
+}  // namespace haravoija::testing
