@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/dialogue_texts.h"
 #include "test_util.h"
 
@@ -17,9 +19,16 @@ std::size_t count(const std::string& text, const std::string& part) {
   return n;
 }
 
+// Runs the dialogue in a fresh folder, so that a stray save cannot litter
+// the source tree, and fails the test if it wrote any file.
 std::string runOn(const std::string& input) {
+  testing::TempDir dir;
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
   testing::FakeConsole fake(input);
   runDialogue(fake);
+  std::filesystem::current_path(previous);
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << input;
   return fake.output();
 }
 
@@ -104,11 +113,12 @@ TEST(Dialogue, ChoiceTwoAsksTheSettingsAgainButNotTheTitleOrWords) {
 }
 
 TEST(Dialogue, ChoiceThreeKeepsTheSettingsAndAsksTheFillModeAgain) {
-  const std::string out = runOn(kWords + "2\n2\n10\n12\n3\n3\n3\n1\n5\n");
+  const std::string out = runOn(kWords + "2\n2\n10\n12\n3\n3\n3\n5\n");
   EXPECT_EQ(count(out, kDifficultyMenu), 1U);
   EXPECT_EQ(count(out, "(ristikon koko: 10x12, ristikossa 2 sanaa)"), 2U);
   EXPECT_EQ(count(out, kFillMenu), 2U);
   EXPECT_EQ(count(out, "VAROITUS"), 0U);
+  EXPECT_EQ(count(out, kEndMenu), 2U);
 }
 
 TEST(Dialogue, ChoiceFourStartsOverWithAnEmptyList) {
