@@ -100,8 +100,7 @@ TEST(E2eBatch, TheClockSeedsThePuzzle) {
 TEST(E2eBatch, TitleArgumentIsConvertedFromTheTerminalCharset) {
   TempDir dir;
   dir.write("\303\244.txt", "kissa\n");  // ä.txt in UTF-8
-  const RunResult run =
-      runBinary({"\303\244.txt"}, "", dir.path(), {"LC_ALL=C.UTF-8"});
+  const RunResult run = runBinary({"\303\244.txt"}, "", dir.path(), {"LC_ALL=C.UTF-8"});
   EXPECT_EQ(run.exitStatus, 0);
   const std::string document = readFile(dir.path() / "out.html");
   // In the document ä is the ISO 8859-1 byte.

@@ -77,10 +77,11 @@ TEST(E2eDialogue, EndOfInputAtEveryPromptSaysGoodbyeAndExitsWithZero) {
 TEST(E2eDialogue, SaveUnderTheTitleAndUnderGivenNames) {
   TempDir dir;
   // The title is capitalised; an empty answer names the file after it.
-  const std::string input = "\204-sanat\nkissa\nkoira\nL\n1\n1\n1\n"
-                            "1\n\n"
-                            "1\na/b\nristikko.html\nris\0ti\nristikko\n"
-                            "5\n"s;
+  const std::string input =
+      "\204-sanat\nkissa\nkoira\nL\n1\n1\n1\n"
+      "1\n\n"
+      "1\na/b\nristikko.html\nris\0ti\nristikko\n"
+      "5\n"s;
   const RunResult run = runBinary({}, input, dir.path());
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_NE(run.out.find("> Ruudukko tallennettu tiedostoon \204-sanat.html.\n\n"),
@@ -104,8 +105,7 @@ TEST(E2eDialogue, NumberPromptsRefuseUntilAValidCount) {
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_EQ(count(run.out, kRowsRefused), 7U);
   EXPECT_EQ(count(run.out, kColumnsRefused), 1U);
-  EXPECT_NE(run.out.find("(ristikon koko: 7x7, ristikossa 1 sanaa)"), std::string::npos)
-      << run.out;
+  EXPECT_NE(run.out.find("(ristikon koko: 7x7, ristikossa 1 sanaa)"), std::string::npos) << run.out;
 
   const RunResult other = runBinary({}, "Aihe\nkissa\nL\n1\n2\n1000\n007\n3\n5\n", dir.path());
   EXPECT_EQ(count(other.out, kRowsRefused), 0U);
@@ -114,8 +114,8 @@ TEST(E2eDialogue, NumberPromptsRefuseUntilAValidCount) {
 
 TEST(E2eDialogue, FitWarningThenTheFillMenu) {
   TempDir dir;
-  const RunResult run = runBinary(
-      {}, "Aihe\nkoira\nhevonen\nkissat\nL\n1\n2\n2\n2\n\n3\n5\n", dir.path());
+  const RunResult run =
+      runBinary({}, "Aihe\nkoira\nhevonen\nkissat\nL\n1\n2\n2\n2\n\n3\n5\n", dir.path());
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_NE(run.out.find("\nVAROITUS: Seuraavat sanat eiv\204t mahtuneet ristikkoon: \n"
                          " hevonen\n kissat\n koira\n\n(paina enter jatkaaksesi)\n\n"),
@@ -131,8 +131,8 @@ TEST(E2eDialogue, ChoiceFourReseedsAndChoiceTwoGoesOn) {
   if (!env) GTEST_SKIP() << "libfaketime is not installed";
   TempDir dir;
   const std::string again = "1\n1\n1\n";  // normal, smallest, random letters
-  const std::string input = kPuzzle + "1\neka\n" + "4\n" + kPuzzle + "1\ntoka\n" + "2\n" +
-                            again + "1\nkolmas\n" + "3\n1\n1\nneljas\n5\n";
+  const std::string input = kPuzzle + "1\neka\n" + "4\n" + kPuzzle + "1\ntoka\n" + "2\n" + again +
+                            "1\nkolmas\n" + "3\n1\n1\nneljas\n5\n";
   const RunResult run = runBinary({}, input, dir.path(), *env);
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_EQ(count(run.out, "Tervetuloa sanaristikkojen laadintaohjelmaan."), 2U);

@@ -20,9 +20,8 @@ namespace {
 // The name must be at least 4 bytes and hold ".txt" or ".html" somewhere;
 // the search is case-sensitive and not tied to the end of the name.
 bool acceptableWordFileName(std::string_view name) {
-  return name.size() >= 4 &&
-         (name.find(".txt") != std::string_view::npos ||
-          name.find(".html") != std::string_view::npos);
+  return name.size() >= 4 && (name.find(".txt") != std::string_view::npos ||
+                              name.find(".html") != std::string_view::npos);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 // repeat a prompt for ever.
 #include "app/dialogue.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -142,8 +141,8 @@ Step generate(Session& s) {
   const PuzzleSettings& p = s.settings;
   const bool fixed = p.sizing == Sizing::kFixed;
   s.grid = fixed ? create(p.rows, p.columns) : create(1, 1);
-  BuildResult result = buildGrid(s.grid, s.words.words(), p.children, p.sizing,
-                                 fixed ? p.rows : 1, fixed ? p.columns : 1, s.console);
+  BuildResult result = buildGrid(s.grid, s.words.words(), p.children, p.sizing, fixed ? p.rows : 1,
+                                 fixed ? p.columns : 1, s.console);
   // The list is never empty here; should it be, there is no puzzle to go on with.
   if (result.status == BuildResult::Status::kNoWords) return Step::kQuit;
   s.leftOut = std::move(result.unplacedWords);
@@ -204,21 +203,54 @@ Step quit(Session& s) {
   return Step::kEnd;
 }
 
-using StepFunction = Step (*)(Session&);
-
-// Indexed by Step; kEnd has no function.
-constexpr std::array<StepFunction, static_cast<std::size_t>(Step::kEnd)> kSteps = {
-    welcome,  askTitle,   startWords,  enterWords,   settingsEntry, cycleTop,
-    askDifficultyStep, askSize, askRows, askColumns, generate, fitWarning,
-    fill,     showGridStep, endMenu,   save,         quit,
-};
+Step runStep(Step step, Session& s) {
+  switch (step) {
+    case Step::kWelcome:
+      return welcome(s);
+    case Step::kAskTitle:
+      return askTitle(s);
+    case Step::kStartWords:
+      return startWords(s);
+    case Step::kEnterWords:
+      return enterWords(s);
+    case Step::kSettingsEntry:
+      return settingsEntry(s);
+    case Step::kCycleTop:
+      return cycleTop(s);
+    case Step::kAskDifficulty:
+      return askDifficultyStep(s);
+    case Step::kAskSize:
+      return askSize(s);
+    case Step::kAskRows:
+      return askRows(s);
+    case Step::kAskColumns:
+      return askColumns(s);
+    case Step::kGenerate:
+      return generate(s);
+    case Step::kFitWarning:
+      return fitWarning(s);
+    case Step::kFill:
+      return fill(s);
+    case Step::kShowGrid:
+      return showGridStep(s);
+    case Step::kEndMenu:
+      return endMenu(s);
+    case Step::kSave:
+      return save(s);
+    case Step::kQuit:
+      return quit(s);
+    case Step::kEnd:
+      break;
+  }
+  return Step::kEnd;
+}
 
 }  // namespace
 
 void runDialogue(Console& console) {
   Session session(console);
   Step step = Step::kWelcome;
-  while (step != Step::kEnd) step = kSteps[static_cast<std::size_t>(step)](session);
+  while (step != Step::kEnd) step = runStep(step, session);
 }
 
 }  // namespace haravoija

@@ -42,26 +42,26 @@ const std::string kWords = "Aihe\nkissa\nkoira\nL\n";
 
 TEST(Dialogue, EndOfInputAtAnyPromptEndsWithTheGoodbyeLine) {
   const std::string cases[] = {
-      "",                                  // title
-      "a/b\n",                             // title after a refusal
-      "Aihe\n",                            // word entry, no words yet
-      "Aihe\nkissa\n",                     // word entry with a word
-      kWords,                              // difficulty
-      kWords + "3\n",                      // difficulty after a refusal
-      kWords + "1\n",                      // size
-      kWords + "1\n2\n",                   // rows
-      kWords + "1\n2\n0\n",                // rows after a refusal
-      kWords + "1\n2\n5\n",                // columns
-      kWords + "1\n2\n1\n1\n",             // fit warning pause
-      kWords + "1\n1\n",                   // fill menu
-      kWords + "1\n1\n2\n",                // hidden phrase
-      kWords + "1\n1\n1\n",                // end menu
-      kWords + "1\n1\n1\n1\n",             // save prompt
-      kWords + "1\n1\n1\n1\nx.y\n",        // save prompt after a refusal
-      kWords + "1\n1\n1\n2\n",             // difficulty after choice 2
-      kWords + "1\n1\n1\n3\n",             // fill menu after choice 3
-      kWords + "1\n1\n1\n4\n",             // title after choice 4
-      kWords + "1\n1\n1\n4\nUusi\n",       // word entry after choice 4
+      "",                             // title
+      "a/b\n",                        // title after a refusal
+      "Aihe\n",                       // word entry, no words yet
+      "Aihe\nkissa\n",                // word entry with a word
+      kWords,                         // difficulty
+      kWords + "3\n",                 // difficulty after a refusal
+      kWords + "1\n",                 // size
+      kWords + "1\n2\n",              // rows
+      kWords + "1\n2\n0\n",           // rows after a refusal
+      kWords + "1\n2\n5\n",           // columns
+      kWords + "1\n2\n1\n1\n",        // fit warning pause
+      kWords + "1\n1\n",              // fill menu
+      kWords + "1\n1\n2\n",           // hidden phrase
+      kWords + "1\n1\n1\n",           // end menu
+      kWords + "1\n1\n1\n1\n",        // save prompt
+      kWords + "1\n1\n1\n1\nx.y\n",   // save prompt after a refusal
+      kWords + "1\n1\n1\n2\n",        // difficulty after choice 2
+      kWords + "1\n1\n1\n3\n",        // fill menu after choice 3
+      kWords + "1\n1\n1\n4\n",        // title after choice 4
+      kWords + "1\n1\n1\n4\nUusi\n",  // word entry after choice 4
   };
   for (const std::string& input : cases) {
     const std::string out = runOn(input);
@@ -84,13 +84,13 @@ TEST(Dialogue, NoGenerationWithoutWords) {
 TEST(Dialogue, WelcomeAndTitlePrompt) {
   const std::string refused = std::string(kTitleRefused) + "\n> ";
   const std::string out = runOn("\na/b\n\204-sanat\n");
-  const std::string expected = "\n                       Haravoija v. 1.2 \n\n"
-                               " Tervetuloa sanaristikkojen laadintaohjelmaan. Ohjelma laatii\n"
-                               " sanaristikkoja antamistasi sanoista. Lopuksi ohjelma tallentaa\n"
-                               " valmiin ristikon ja sanat html-dokumentiksi, jonka voi sitten\n"
-                               " esimerkiksi tulostaa. \n" +
-                               std::string(79, '-') + "\n\nAnna ristikon aihe. \n> " + refused +
-                               refused + "\n";
+  const std::string expected =
+      "\n                       Haravoija v. 1.2 \n\n"
+      " Tervetuloa sanaristikkojen laadintaohjelmaan. Ohjelma laatii\n"
+      " sanaristikkoja antamistasi sanoista. Lopuksi ohjelma tallentaa\n"
+      " valmiin ristikon ja sanat html-dokumentiksi, jonka voi sitten\n"
+      " esimerkiksi tulostaa. \n" +
+      std::string(79, '-') + "\n\nAnna ristikon aihe. \n> " + refused + refused + "\n";
   EXPECT_EQ(out.substr(0, expected.size()), expected);
 }
 
@@ -130,7 +130,8 @@ TEST(Dialogue, ChoiceFourStartsOverWithAnEmptyList) {
 }
 
 TEST(Dialogue, FitWarningListsTheLeftOutWordsAndWaits) {
-  const std::string out = runOn("Aihe\nkoira\nhevonen\nkissat\nL\n1\n2\n2\n2\nmit\204 vain\n3\n5\n");
+  const std::string out =
+      runOn("Aihe\nkoira\nhevonen\nkissat\nL\n1\n2\n2\n2\nmit\204 vain\n3\n5\n");
   const std::string warning =
       "\nVAROITUS: Seuraavat sanat eiv\204t mahtuneet ristikkoon: \n"
       " hevonen\n kissat\n koira\n\n(paina enter jatkaaksesi)\n\n";

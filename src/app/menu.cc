@@ -6,8 +6,7 @@
 
 namespace haravoija {
 
-std::optional<int> askMenu(std::span<const std::string_view> lines, int choices,
-                           Console& console) {
+std::optional<int> askMenu(std::span<const std::string_view> lines, int choices, Console& console) {
   assert(choices >= 1 && choices <= 9);
   for (std::string_view line : lines) console.line(line);
   for (;;) {

@@ -1,4 +1,4 @@
-// Strict parsing of a typed row or column count.
+// The row and column prompts and their strict number parsing.
 #include "app/number_answer.h"
 
 #include <charconv>
@@ -41,25 +41,38 @@ std::optional<int> parseGridSide(std::string_view line) {
   return value;
 }
 
-}  // namespace haravoija
+namespace {
 
-namespace haravoija {
+// The question and the two refusal lines of one prompt.
+struct GridSideTexts {
+  std::string_view question;
+  std::string_view error;
+  std::string_view rule;
+};
+
+constexpr GridSideTexts kRowTexts = {
+    "Anna sanaristikon vaakarivien lukum\204\204r\204. ",
+    "VIRHE: Sy\224te ei ole kelvollinen. Anna vaakarivien m\204\204r\204 uudelleen.",
+    "Vaakarivien lukum\204\204r\204 tulee olla kokonaisluku v\204lilt\204 1 - 1000.",
+};
+
+constexpr GridSideTexts kColumnTexts = {
+    "Anna pystyrivien lukum\204\204r\204. ",
+    "VIRHE: Sy\224te ei ole kelvollinen. Anna pystyrivien m\204\204r\204 uudelleen.",
+    "Pystyrivien lukum\204\204r\204 tulee olla kokonaisluku v\204lilt\204 1 - 1000.",
+};
+
+}  // namespace
 
 std::optional<int> askGridSide(GridSide side, Console& console) {
-  const bool rows = side == GridSide::kRows;
-  console.line(rows ? "Anna sanaristikon vaakarivien lukum\204\204r\204. "
-                    : "Anna pystyrivien lukum\204\204r\204. ");
+  const GridSideTexts& texts = side == GridSide::kRows ? kRowTexts : kColumnTexts;
+  console.line(texts.question);
   for (;;) {
     const std::optional<std::string> answer = console.ask();
     if (!answer) return std::nullopt;
     if (const std::optional<int> value = parseGridSide(*answer)) return value;
-    if (rows) {
-      console.line("VIRHE: Sy\224te ei ole kelvollinen. Anna vaakarivien m\204\204r\204 uudelleen.");
-      console.line("Vaakarivien lukum\204\204r\204 tulee olla kokonaisluku v\204lilt\204 1 - 1000.");
-    } else {
-      console.line("VIRHE: Sy\224te ei ole kelvollinen. Anna pystyrivien m\204\204r\204 uudelleen.");
-      console.line("Pystyrivien lukum\204\204r\204 tulee olla kokonaisluku v\204lilt\204 1 - 1000.");
-    }
+    console.line(texts.error);
+    console.line(texts.rule);
   }
 }
 

@@ -18,7 +18,8 @@ SaveOutcome runSaveDialogue(const Grid& grid, std::string_view title, Console& c
   console.emptyLine();
   console.line("Anna tiedostonimi, johon tallennetaan. Huom: \216l\204 anna p\204\204tett\204.");
   console.line("Tiedostonimeen lis\204t\204\204n automaattisesti p\204\204te .html.");
-  console.line("Jos painat vain enteri\204, k\204ytet\204\204n tiedostonimen\204 ristikon otsikkoa.");
+  console.line(
+      "Jos painat vain enteri\204, k\204ytet\204\204n tiedostonimen\204 ristikon otsikkoa.");
   for (;;) {
     std::optional<std::string> answer = console.ask();
     if (!answer) return SaveOutcome::kInputEnded;
@@ -27,8 +28,7 @@ SaveOutcome runSaveDialogue(const Grid& grid, std::string_view title, Console& c
                           console);
       return SaveOutcome::kHandedOver;
     }
-    console.line(
-        "Antamassasi tiedostonimess\204 on kiellettyj\204 merkkej\204. Anna uusi nimi. ");
+    console.line("Antamassasi tiedostonimess\204 on kiellettyj\204 merkkej\204. Anna uusi nimi. ");
     console.line("Muista antaa tiedostonimi ilman p\204\204tett\204.");
   }
 }
