@@ -124,6 +124,89 @@ TEST(E2eDialogue, FitWarningThenTheFillMenu) {
   EXPECT_TRUE(endsWith(run.out, "> " + kGoodbye));
 }
 
+// A 1 x 1 puzzle holds no word of two letters or more, so this run does not
+// depend on the random generator: the whole transcript is fixed.
+TEST(E2eDialogue, WholeTranscriptOfAPuzzleThatHoldsNoWord) {
+  TempDir dir;
+  const RunResult run = runBinary({}, "kissat\nkissa\nL\n1\n2\n1\n1\n\n3\n5\n", dir.path());
+  const std::string rule(79, '-');
+  const std::string expected =
+      "\n"
+      "                       Haravoija v. 1.2 \n"
+      "\n"
+      " Tervetuloa sanaristikkojen laadintaohjelmaan. Ohjelma laatii\n"
+      " sanaristikkoja antamistasi sanoista. Lopuksi ohjelma tallentaa\n"
+      " valmiin ristikon ja sanat html-dokumentiksi, jonka voi sitten\n"
+      " esimerkiksi tulostaa. \n" +
+      rule + "\n" +
+      "\n"
+      "Anna ristikon aihe. \n"
+      "> \n"
+      "Anna nyt ristikkoon haluamasi sanat. Voit k\204ytt\204\204 seuraavia komentoja:\n" +
+      rule + "\n" +
+      " > L             // Lopettaa sanojen kyselemisen.\n"
+      " > N             // N\204ytt\204\204 annetut sanat.\n"
+      " > /POISTU       // Poistuu ohjelmasta v\204litt\224masti.\n"
+      " > A             // N\204ytt\204\204 n\204m\204 aputekstit.\n"
+      " > kissa         // Lis\204\204 ristikkoon sanan kissa.\n"
+      " > -kissa        // Poistaa ristikosta sanan kissa.\n"
+      " > -             // Poistaa viimeisimm\204n lis\204tyn sanan.\n"
+      " > ---           // Poistaa listasta kaikki sanat.\n"
+      " > #Jee          // Muuttaa otsikoksi Jee\n"
+      " > +kunnat.txt   // Lis\204\204 kaikki tiedoston kunnat.txt sanat ristikkoon.\n"
+      " > +sanat.txt a  // Lis\204\204 kaikki tiedostosta sanat.txt loytyv\204t a-kirjaimella\n"
+      "                 // alkavat sanat ristikkoon\n"
+      " > +nimet.txt 30 // Kone arpoo 30 sanaa nimet.txt -tiedostosta ja lis\204\204\n"
+      "                 // ne ristikkoon\n"
+      " > +nimet.txt a 5// Voit my\224s yhdist\204\204 komentoja n\204in\n"
+      " > +oma.html     // Voit lis\204t\204 sanoja my\224s vanhoista ristikoista.\n" +
+      rule + "\n" +
+      "\n"
+      "Anna ensimm\204inen sana / tiedosto.\n"
+      "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
+      "> \n"
+      "Valitse ristikon vaikeustaso:\n"
+      "    1. Normaali ristikko (sanat kaikkiin suuntiin)\n"
+      "    2. Lasten ristikko (sanat vain oikealle ja alas)\n"
+      "> Valitse seuraavista:\n"
+      "    1. Annan koneen luoda sanoista mahdollisimman pienikokoisen ristikon\n"
+      "    2. Haluan m\204\204ritell\204 itse ristikon koon\n"
+      "> Anna sanaristikon vaakarivien lukum\204\204r\204. \n"
+      "> Anna pystyrivien lukum\204\204r\204. \n"
+      "> \n"
+      "Odota. Luodaan sanaristikko annetuista sanoista...\n"
+      "\n"
+      "VAROITUS: Seuraavat sanat eiv\204t mahtuneet ristikkoon: \n"
+      " kissa\n"
+      "\n"
+      "(paina enter jatkaaksesi)\n"
+      "\n"
+      "\n"
+      "Ruudukkoon j\204i 1 tyhj\204\204 kohtaa. \n"
+      "Valitse seuraavista:\n"
+      "   1. Anna koneen t\204ytt\204\204 ristikon tyhj\204t kohdat\n"
+      "      satunnaisilla kirjaimilla. (suositus)\n"
+      "   2. Haluan ett\204 j\204ljelle j\204\204vist\204 kirjaimista muodostuu jokin sana.\n"
+      "   3. J\204t\204 kohdat tyhjiksi.\n"
+      "> -\n"
+      "  \n"
+      "-\n"
+      "\n"
+      "(ristikon koko: 1x1, ristikossa 0 sanaa)\n"
+      "\n"
+      "Valitse seuraavista:\n"
+      "   1. Tallenna sanaristikko tiedostoon\n"
+      "   2. Luo uusi ristikko samoilla sanoilla\n"
+      "   3. Luo uusi ristikko samoilla sanoilla ja asetuksilla\n"
+      "   4. Luo kokonaan uusi ristikko alusta alkaen\n"
+      "   5. Lopeta ohjelma\n"
+      "> " +
+      kGoodbye;
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_EQ(run.out, expected);
+  EXPECT_EQ(run.err, "");
+}
+
 // Under a stopped clock the seed is the same at every seeding, so a puzzle
 // repeats exactly when, and only when, the generator was seeded again.
 TEST(E2eDialogue, ChoiceFourReseedsAndChoiceTwoGoesOn) {
