@@ -67,6 +67,13 @@ TEST_F(SaveDialogueTest, EmptyAnswerSavesUnderTheTitle) {
   EXPECT_EQ(files(), std::vector<std::string>{"El\344imet.html"});
 }
 
+TEST_F(SaveDialogueTest, TitleIsNotTestedAgain) {
+  // A full stop is refused in a typed name but not in the title.
+  testing::FakeConsole fake("\n");
+  EXPECT_EQ(runSaveDialogue(grid_, "Osa 2.0", fake), SaveOutcome::kHandedOver);
+  EXPECT_EQ(files(), std::vector<std::string>{"Osa 2.0.html"});
+}
+
 TEST_F(SaveDialogueTest, RefusedNamesAskAgainThenTheNameIsCapitalised) {
   grid_.rows = {"KI", "SA"};
   testing::FakeConsole fake("a/b\nristikko.html\nris\0ti\nristikko\n"s);
