@@ -47,7 +47,20 @@ std::string temporaryPattern(const std::string& target) {
   return folder + ".haravoija-XXXXXX";
 }
 
+// False when the target exists but could not be written in place: a folder,
+// a write-protected file. The rename would replace such a file regardless,
+// which is not the user's wish.
+[[nodiscard]] bool targetWritable(const std::string& target) {
+  const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd >= 0) {
+    ::close(fd);
+    return true;
+  }
+  return errno == ENOENT;
+}
+
 [[nodiscard]] bool replaceFile(const std::string& target, std::string_view bytes) {
+  if (!targetWritable(target)) return false;
   std::string temporary = temporaryPattern(target);
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) return false;
