@@ -72,6 +72,18 @@ struct LineEditor::Handles {
     return 1;
   }
 
+  // Ctrl-D as in a plain terminal: the end of input on an empty line
+  // (without libedit's visible "^D"), else the character under the cursor
+  // is deleted.
+  static unsigned char deleteOrEnd(EditLine* el, int) {
+    const LineInfo* line = el_line(el);
+    if (line->buffer == line->lastchar) return CC_EOF;
+    if (line->cursor == line->lastchar) return CC_NORM;
+    el_cursor(el, 1);
+    el_deletestr(el, 1);
+    return CC_REFRESH;
+  }
+
   void decode(unsigned char byte) {
     const char c = static_cast<char>(byte);
     wchar_t wc = 0;
@@ -130,6 +142,9 @@ std::unique_ptr<LineEditor> LineEditor::open(std::FILE* in, std::FILE* out) {
   // program in the middle of a line.
   el_set(el, EL_SIGNAL, 1);
   el_set(el, EL_BIND, "^R", "em-inc-search-prev", nullptr);
+  el_set(el, EL_ADDFN, "haravoija-delete-or-end", "Delete a character or end the input",
+         &Handles::deleteOrEnd);
+  el_set(el, EL_BIND, "^D", "haravoija-delete-or-end", nullptr);
   // The user's own bindings come last so that they win.
   el_source(el, nullptr);
   return std::unique_ptr<LineEditor>(new LineEditor(std::move(handles)));
