@@ -142,8 +142,9 @@ std::unique_ptr<LineEditor> LineEditor::open(std::FILE* in, std::FILE* out) {
   // program in the middle of a line.
   el_set(el, EL_SIGNAL, 1);
   el_set(el, EL_BIND, "^R", "em-inc-search-prev", nullptr);
-  el_set(el, EL_ADDFN, "haravoija-delete-or-end", "Delete a character or end the input",
-         &Handles::deleteOrEnd);
+  // The wide form keeps libedit from copying the names (copies it never frees).
+  el_wset(el, EL_ADDFN, L"haravoija-delete-or-end", L"Delete a character or end the input",
+          &Handles::deleteOrEnd);
   el_set(el, EL_BIND, "^D", "haravoija-delete-or-end", nullptr);
   // The user's own bindings come last so that they win.
   el_source(el, nullptr);
