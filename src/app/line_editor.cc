@@ -37,17 +37,13 @@ struct LineEditor::Handles {
     if (history != nullptr) history_end(history);
   }
 
-  static char* promptOf(EditLine* el) {
-    void* data = nullptr;
-    el_get(el, EL_CLIENTDATA, &data);
-    return static_cast<Handles*>(data)->prompt.data();
-  }
-
   static Handles* of(EditLine* el) {
     void* data = nullptr;
     el_get(el, EL_CLIENTDATA, &data);
     return static_cast<Handles*>(data);
   }
+
+  static char* promptOf(EditLine* el) { return of(el)->prompt.data(); }
 
   // libedit's own reader throws away bytes that are not characters of the
   // locale, which would silently turn a mistyped word into another word.

@@ -18,8 +18,9 @@ namespace haravoija {
 // to search it, key bindings from ~/.editrc. The prompt, the line bytes and
 // their conversion stay those of the Console. Call it only when standard
 // input and output are terminals; piped input must keep the plain reader.
-// Returns false, changing nothing, when the build has no line editor or the
-// editor cannot be set up.
+// Returns false, changing nothing, when the build has no line editor, the
+// console passes bytes through unconverted (no known character set, as in the
+// C locale) or the editor cannot be set up.
 [[nodiscard]] bool useTerminalLineEditor(Console& console);
 
 #ifdef HARAVOIJA_HAVE_LIBEDIT
