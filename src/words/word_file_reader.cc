@@ -1,8 +1,11 @@
 // Reading the candidate words out of a word file or a saved puzzle document.
 // The file is read in fixed-size chunks and split as it streams past, so a
 // huge file, a file without line ends or a binary file costs bounded memory.
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <istream>
+#include <streambuf>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -183,19 +186,28 @@ class WordFileReader {
 
 std::vector<std::string> readWordFile(std::istream& file, WordFileMode mode, const WordList& list) {
   WordFileReader reader(mode, list);
+  std::streambuf* const buffer = file.rdbuf();
+  if (buffer == nullptr) return reader.takeCandidates();
   std::array<char, kChunkSize> chunk;
-  for (;;) {
-    file.read(chunk.data(), chunk.size());
-    const std::streamsize got = file.gcount();
-    if (got > 0) reader.feed(std::string_view(chunk.data(), static_cast<std::size_t>(got)));
-    if (file.bad()) {
-      reader.abandonLine();
-      break;
+  // Only what the stream buffer already holds is taken at a time, and the
+  // buffer is refilled separately: a read error (which the file buffer
+  // reports by throwing) then loses no bytes that were read before it.
+  try {
+    for (;;) {
+      if (std::char_traits<char>::eq_int_type(buffer->sgetc(), std::char_traits<char>::eof())) {
+        reader.finish();
+        break;
+      }
+      const std::streamsize held = buffer->in_avail();
+      const std::streamsize wanted =
+          held > 0 ? std::min<std::streamsize>(held, static_cast<std::streamsize>(chunk.size()))
+                   : 1;
+      const std::streamsize got = buffer->sgetn(chunk.data(), wanted);
+      reader.feed(std::string_view(chunk.data(), static_cast<std::size_t>(got)));
     }
-    if (!file) {
-      reader.finish();
-      break;
-    }
+  } catch (...) {
+    file.setstate(std::ios::badbit);
+    reader.abandonLine();
   }
   return reader.takeCandidates();
 }
