@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <random>
 #include <set>
@@ -208,6 +210,12 @@ TEST(ReadWordFileTest, ReadErrorKeepsTheWholeLinesReadBefore) {
   FailingBuffer buffer("kissa koira\nauto talo");
   std::istream in(&buffer);
   EXPECT_EQ(readWordFile(in, WordFileMode::kPlain, WordList{}), (Words{"kissa", "koira"}));
+  EXPECT_TRUE(in.bad());
+  // A directory opens as a file stream here, and its first read fails.
+  std::ifstream directory(std::filesystem::temp_directory_path(), std::ios::binary);
+  ASSERT_TRUE(directory.is_open());
+  EXPECT_TRUE(readWordFile(directory, WordFileMode::kPlain, WordList{}).empty());
+  EXPECT_TRUE(directory.bad());
 }
 
 }  // namespace
