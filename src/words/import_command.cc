@@ -17,9 +17,8 @@ namespace haravoija {
 namespace {
 
 bool allDigits(std::string_view text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-    return c >= '0' && c <= '9';
-  });
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // Splits at spaces and tabs; blanks at either end add no token.

@@ -48,7 +48,8 @@ TEST_F(ImportCommandTest, FileNameChecksComeFirst) {
   std::filesystem::create_directory(dir_.path() / "kansio.txt");
   for (const std::string& line :
        {"+" + (dir_.path() / "puuttuu.txt").string(), "+" + (dir_.path() / "kansio.txt").string(),
-        "+ " + words_, "+" + words_ + "x", "+" + (dir_.path() / "puuttuu.txt").string() + " a 5 x"}) {
+        "+ " + words_, "+" + words_ + "x",
+        "+" + (dir_.path() / "puuttuu.txt").string() + " a 5 x"}) {
     EXPECT_EQ(command(line), kUnreadable) << line;
   }
   EXPECT_TRUE(list_.empty());
@@ -64,9 +65,10 @@ TEST_F(ImportCommandTest, ParameterForms) {
   EXPECT_EQ(command(line + "\tabcdef"), kReading + kBadParameter);
   EXPECT_TRUE(list_.empty());
 
-  EXPECT_EQ(command(line + " A"), kReading +
-                                      "Sana Apina lis\204tty.\nSana auto lis\204tty.\n"
-                                      "Sana ankka lis\204tty.\nYhteens\204 3 sanaa lis\204ttiin.\n");
+  EXPECT_EQ(command(line + " A"),
+            kReading +
+                "Sana Apina lis\204tty.\nSana auto lis\204tty.\n"
+                "Sana ankka lis\204tty.\nYhteens\204 3 sanaa lis\204ttiin.\n");
   list_.clear();
   // The letter and the count in either order; a count of any length.
   (void)command(line + " 2 a");

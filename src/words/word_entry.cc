@@ -73,8 +73,7 @@ void titleCommand(std::string_view line, std::string& title, Console& console) {
   }
   std::string candidate(line.substr(1));
   if (!checkTitle(candidate)) {
-    console.line(
-        "VIRHE: Antamassasi aiheessa on kiellettyj\204 merkkej\204. Anna uusi aihe. ");
+    console.line("VIRHE: Antamassasi aiheessa on kiellettyj\204 merkkej\204. Anna uusi aihe. ");
     return;
   }
   title = std::move(candidate);

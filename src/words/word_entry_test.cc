@@ -68,13 +68,14 @@ TEST(WordEntryTest, SingleLetterCommandsAndWords) {
   EXPECT_EQ(s.output,
             "> > VIRHE: Anna v\204hint\204\204n yksi sana!\n"
             "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
-            "> Voit k\204ytt\204\204 seuraavia komentoja:\n" + kHelp +
-            "> VIRHE: Sanassa on oltava v\204hint\204\204n kaksi kirjainta!\n"
-            "> Annetut sanat:\naa  \nSanoja annettu yhteens\204 1.\n"
-            "> VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!\n"
-            "> VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!\n"
-            "> Annetut sanat:\naa  \nSanoja annettu yhteens\204 1.\n"
-            "> ");
+            "> Voit k\204ytt\204\204 seuraavia komentoja:\n" +
+                kHelp +
+                "> VIRHE: Sanassa on oltava v\204hint\204\204n kaksi kirjainta!\n"
+                "> Annetut sanat:\naa  \nSanoja annettu yhteens\204 1.\n"
+                "> VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!\n"
+                "> VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!\n"
+                "> Annetut sanat:\naa  \nSanoja annettu yhteens\204 1.\n"
+                "> ");
 }
 
 TEST(WordEntryTest, QuitAndEndOfInput) {
@@ -94,9 +95,9 @@ TEST(WordEntryTest, QuitAndEndOfInput) {
 }
 
 TEST(WordEntryTest, RemovalCommands) {
-  const Session s = run(
-      "-\n---\n-kissa\nkissa\nkoira\n-\nkoira\n-Koira\n-hevonen\n--\n----\n-k\n-KISSA\n"
-      "hevonen\n---\n-\n");
+  const Session s =
+      run("-\n---\n-kissa\nkissa\nkoira\n-\nkoira\n-Koira\n-hevonen\n--\n----\n-k\n-KISSA\n"
+          "hevonen\n---\n-\n");
   EXPECT_TRUE(s.list.empty());
   const std::string none = "> VIRHE: Yht\204\204n sanaa ei ole annettu!\n";
   const std::string forbidden = "> VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!\n";
@@ -148,12 +149,12 @@ TEST(WordListingTest, ColumnsOfTheLongestWordPlusTwo) {
   }
   EXPECT_EQ(listing(nine), expected + "\nSanoja annettu yhteens\204 9.\n");
   // Columns of 78 still fit; columns of 79 put every word on a line of its own.
-  EXPECT_EQ(listing({std::string(76, 'x'), "ab"}),
-            "Annetut sanat:\n" + std::string(76, 'x') + "  \nab" + std::string(76, ' ') +
-                "\nSanoja annettu yhteens\204 2.\n");
-  EXPECT_EQ(listing({std::string(77, 'x'), "ab"}),
-            "Annetut sanat:\n\n" + std::string(77, 'x') + "  \nab" + std::string(77, ' ') +
-                "\nSanoja annettu yhteens\204 2.\n");
+  EXPECT_EQ(listing({std::string(76, 'x'), "ab"}), "Annetut sanat:\n" + std::string(76, 'x') +
+                                                       "  \nab" + std::string(76, ' ') +
+                                                       "\nSanoja annettu yhteens\204 2.\n");
+  EXPECT_EQ(listing({std::string(77, 'x'), "ab"}), "Annetut sanat:\n\n" + std::string(77, 'x') +
+                                                       "  \nab" + std::string(77, ' ') +
+                                                       "\nSanoja annettu yhteens\204 2.\n");
 }
 
 }  // namespace

@@ -36,13 +36,20 @@ bool isBlank(unsigned char c) {
 // first byte is C3), or 0 when the pair is not one of them.
 unsigned char utf8FinnishLetter(unsigned char second) {
   switch (second) {
-    case 0xA4: return kSmallAUmlaut;
-    case 0xA5: return kSmallARing;
-    case 0xB6: return kSmallOUmlaut;
-    case 0x84: return kCapitalAUmlaut;
-    case 0x85: return kCapitalARing;
-    case 0x96: return kCapitalOUmlaut;
-    default: return 0;
+    case 0xA4:
+      return kSmallAUmlaut;
+    case 0xA5:
+      return kSmallARing;
+    case 0xB6:
+      return kSmallOUmlaut;
+    case 0x84:
+      return kCapitalAUmlaut;
+    case 0x85:
+      return kCapitalARing;
+    case 0x96:
+      return kCapitalOUmlaut;
+    default:
+      return 0;
   }
 }
 
@@ -146,7 +153,8 @@ class WordFileReader {
   }
 
   void handleToken(std::string_view token) {
-    if (token.size() > kBreakPrefix.size() + 1 && token.substr(0, kBreakPrefix.size()) == kBreakPrefix) {
+    if (token.size() > kBreakPrefix.size() + 1 &&
+        token.substr(0, kBreakPrefix.size()) == kBreakPrefix) {
       token.remove_prefix(kBreakPrefix.size());
     }
     if (token == kSectionStart) {
@@ -206,8 +214,9 @@ std::vector<std::string> readWordFile(std::istream& file, WordFileMode mode, con
       reader.feed(std::string_view(chunk.data(), static_cast<std::size_t>(got)));
     }
   } catch (...) {
-    file.setstate(std::ios::badbit);
     reader.abandonLine();
+    // Tell the caller, unless the stream would answer with another throw.
+    if ((file.exceptions() & std::ios::badbit) == 0) file.setstate(std::ios::badbit);
   }
   return reader.takeCandidates();
 }

@@ -48,8 +48,8 @@ Words referenceRead(const std::string& bytes, WordFileMode mode) {
         const auto c = static_cast<unsigned char>(raw[i]);
         const auto next = i + 1 < raw.size() ? static_cast<unsigned char>(raw[i + 1]) : 0;
         static const std::map<unsigned char, char> utf8 = {{0xA4, '\204'}, {0xA5, '\206'},
-                                                    {0xB6, '\224'}, {0x84, '\216'},
-                                                    {0x85, '\217'}, {0x96, '\231'}};
+                                                           {0xB6, '\224'}, {0x84, '\216'},
+                                                           {0x85, '\217'}, {0x96, '\231'}};
         if (c == 0xC3 && utf8.count(next) != 0) {
           token += utf8.at(next);
           ++i;
@@ -63,8 +63,8 @@ Words referenceRead(const std::string& bytes, WordFileMode mode) {
         inSection = false;
         break;
       }
-      if ((mode == WordFileMode::kPlain || inSection) && token.size() >= 2 &&
-          token.size() <= 79 && allLetters(token) && seen.insert(toUpperText(token)).second) {
+      if ((mode == WordFileMode::kPlain || inSection) && token.size() >= 2 && token.size() <= 79 &&
+          allLetters(token) && seen.insert(toUpperText(token)).second) {
         words.push_back(token);
       }
     }
@@ -80,9 +80,9 @@ TEST(ReadWordFileTest, PlainFile) {
             (Words{"kissa", "koira", "auto"}));
   // In a plain file the markers mean nothing, except that the end marker
   // drops the rest of its own line; a "<br>" prefix goes there too.
-  EXPECT_EQ(read("kissa <!--Loppu--> koira\nauto <br>Talo <br>a <p\n<p hevonen\n",
-                 WordFileMode::kPlain),
-            (Words{"kissa", "auto", "Talo", "hevonen"}));
+  EXPECT_EQ(
+      read("kissa <!--Loppu--> koira\nauto <br>Talo <br>a <p\n<p hevonen\n", WordFileMode::kPlain),
+      (Words{"kissa", "auto", "Talo", "hevonen"}));
   // Words already listed, in any case, are not candidates.
   WordList list;
   list.add("Kissa");
@@ -92,8 +92,8 @@ TEST(ReadWordFileTest, PlainFile) {
 
 TEST(ReadWordFileTest, FinnishLettersInThreeEncodings) {
   const std::string mother = "\204iti";
-  EXPECT_EQ(read("\344iti\n", WordFileMode::kPlain), Words{mother});   // ISO 8859-1
-  EXPECT_EQ(read("\204iti\n", WordFileMode::kPlain), Words{mother});   // CP850
+  EXPECT_EQ(read("\344iti\n", WordFileMode::kPlain), Words{mother});      // ISO 8859-1
+  EXPECT_EQ(read("\204iti\n", WordFileMode::kPlain), Words{mother});      // CP850
   EXPECT_EQ(read("\303\244iti\n", WordFileMode::kPlain), Words{mother});  // UTF-8
   EXPECT_EQ(read("\303\245\303\244\303\266 \303\205\303\226\303\204 \345\344\366\n",
                  WordFileMode::kPlain),
@@ -126,6 +126,7 @@ TEST(ReadWordFileTest, LengthLimitsAndOversizedTokens) {
 // A document in the shape the document writer produces: CR LF line ends,
 // grid rows, comments, the marked word list with a column break.
 std::string handMadeDocument() {
+  // clang-format off
   const char* lines[] = {
       "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">", "", "<html>", "<head>",
       "<title>El\344imet talossa</title>", "</head>", "<body>",
@@ -147,6 +148,7 @@ std::string handMadeDocument() {
       "<p><font face= \"arial\" size = \"3\">",
       "Ristikon ratkaisi ____________________________", "</font></p>", "</font></body>",
       "</html>", ""};
+  // clang-format on
   std::string document;
   for (const char* line : lines) document += std::string(line) + "\r\n";
   return document;
@@ -172,11 +174,33 @@ TEST(ReadWordFileTest, PuzzleDocument) {
 }
 
 TEST(ReadWordFileTest, StreamingMatchesTheLineByLineReading) {
-  const std::vector<std::string> pieces = {
-      "kissa", "KISSA", "Koira", "<br>Talo", "<br>a", "<!--Sanat-->", "<!--Loppu-->", "<p",
-      "</", "<", "3D", "\344iti", "\303\244iti", "\303", "\303\266", "ab\r", "\t", " ", "  ",
-      "\n", "\n", "\n", "\r\n", "<pkala", std::string(90, 'q'), std::string(79, 'r'),
-      std::string(1, '\0')};
+  const std::vector<std::string> pieces = {"kissa",
+                                           "KISSA",
+                                           "Koira",
+                                           "<br>Talo",
+                                           "<br>a",
+                                           "<!--Sanat-->",
+                                           "<!--Loppu-->",
+                                           "<p",
+                                           "</",
+                                           "<",
+                                           "3D",
+                                           "\344iti",
+                                           "\303\244iti",
+                                           "\303",
+                                           "\303\266",
+                                           "ab\r",
+                                           "\t",
+                                           " ",
+                                           "  ",
+                                           "\n",
+                                           "\n",
+                                           "\n",
+                                           "\r\n",
+                                           "<pkala",
+                                           std::string(90, 'q'),
+                                           std::string(79, 'r'),
+                                           std::string(1, '\0')};
   std::mt19937 random(12345);
   for (int round = 0; round < 8; ++round) {
     std::string bytes;

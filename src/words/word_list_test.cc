@@ -21,7 +21,8 @@ TEST(WordListTest, TypedWordRulesAndMessages) {
   WordList list;
   FakeConsole console;
   EXPECT_EQ(typeWord(list, "ab", console), AddWordOutcome::kAdded);
-  EXPECT_EQ(console.output(), "Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n");
+  EXPECT_EQ(console.output(),
+            "Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n");
 
   EXPECT_EQ(typeWord(list, "k", console), AddWordOutcome::kTooShort);
   EXPECT_EQ(console.output(), "VIRHE: Sanassa on oltava v\204hint\204\204n kaksi kirjainta!\n");
