@@ -64,7 +64,10 @@ class WordFileReader {
   }
 
   // The end of the data: the last line counts even without a line end.
-  void finish() { endLine(); }
+  void finish() {
+    replayByteOrderMark();
+    endLine();
+  }
 
   // A read error: the line being read was never read whole, so none of its
   // words count; everything before it stays.
@@ -75,7 +78,29 @@ class WordFileReader {
  private:
   enum class LineState { kStart, kOneByte, kTokens, kIgnoreRest };
 
+  // Editors on Windows start UTF-8 files with a byte-order mark; it belongs
+  // to no word, and without this the file's first word would be lost.
   void feedByte(unsigned char c) {
+    static constexpr unsigned char kByteOrderMark[] = {0xEF, 0xBB, 0xBF};
+    if (bomMatched_ < std::size(kByteOrderMark)) {
+      if (c == kByteOrderMark[bomMatched_]) {
+        if (++bomMatched_ == std::size(kByteOrderMark)) bomMatched_ = kNoByteOrderMark;
+        return;
+      }
+      replayByteOrderMark();
+    }
+    processByte(c);
+  }
+
+  // Bytes that began like a byte-order mark but were none are file content.
+  void replayByteOrderMark() {
+    static constexpr unsigned char kByteOrderMark[] = {0xEF, 0xBB, 0xBF};
+    const std::size_t matched = bomMatched_ == kNoByteOrderMark ? 0 : bomMatched_;
+    bomMatched_ = kNoByteOrderMark;
+    for (std::size_t i = 0; i < matched; ++i) processByte(kByteOrderMark[i]);
+  }
+
+  void processByte(unsigned char c) {
     if (c == '\n') {
       endLine();
       return;
@@ -174,7 +199,12 @@ class WordFileReader {
     if (seen_.insert(toUpperText(token)).second) candidates_.emplace_back(token);
   }
 
+  static constexpr std::size_t kNoByteOrderMark = 3;
+
   const WordFileMode mode_;
+  // How many bytes of a byte-order mark the file has begun with so far;
+  // kNoByteOrderMark once the start of the file is behind.
+  std::size_t bomMatched_ = 0;
   // Keys of the list's words and of every candidate so far.
   std::unordered_set<std::string> seen_;
   std::vector<std::string> candidates_;

@@ -108,6 +108,17 @@ TEST(ReadWordFileTest, FinnishLettersInThreeEncodings) {
             Words{std::string(79, '\204')});
 }
 
+TEST(ReadWordFileTest, ByteOrderMarkOnlyAtTheStart) {
+  EXPECT_EQ(read("\357\273\277\303\244iti koira\n", WordFileMode::kPlain),
+            (Words{"\204iti", "koira"}));
+  EXPECT_EQ(read("\357\273\277", WordFileMode::kPlain), Words{});
+  // Anywhere else, or cut short, those bytes are no letters.
+  EXPECT_EQ(read("kissa \357\273\277koira\n", WordFileMode::kPlain), Words{"kissa"});
+  EXPECT_EQ(read("\357\273koira hevonen", WordFileMode::kPlain), Words{"hevonen"});
+  EXPECT_EQ(read("\357\273\277<!--Sanat-->\n<br>Kissa\n<!--Loppu-->\n", WordFileMode::kHtml),
+            Words{"Kissa"});
+}
+
 TEST(ReadWordFileTest, LengthLimitsAndOversizedTokens) {
   const std::string w79(79, 'a');
   const std::string w80(80, 'b');
