@@ -3,6 +3,7 @@
 // checks that both grids stay byte for byte the same.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <string>

@@ -39,6 +39,33 @@ ScanStart drawScanStart(int rowCount, int columnCount) {
   return start;
 }
 
+// The exhaustive scan cell by cell, for words the masks do not cover (longer
+// than the padding, or holding a space).
+Placement plainScan(Grid& grid, std::string_view word, bool children, ScanStart start) {
+  const int rows = grid.rowCount();
+  const int columns = grid.columnCount();
+  const int mostShared = static_cast<int>(word.size()) - 2;
+  int bestShared = -1;
+  Placement best{-1, -1, Direction::kRight};
+  for (Direction direction : scanDirections(start.directionOffset, children)) {
+    for (int i = 0; i < rows; ++i) {
+      const int row = scanLine(start.rowOffset, i, rows);
+      for (int j = 0; j < columns; ++j) {
+        const Placement placement{row, scanLine(start.columnOffset, j, columns), direction};
+        const PlacementTest test = tryPlacement(grid, word, placement, false);
+        if (!test.fits || test.sharedLetters <= bestShared || test.sharedLetters > mostShared) {
+          continue;
+        }
+        bestShared = test.sharedLetters;
+        best = placement;
+        if (bestShared == mostShared) return best;
+      }
+    }
+  }
+  return best;
+}
+
+
 bool placeWord(Grid& grid, std::string_view word, bool children) {
   Placer placer(grid);
   return placer.place(word, children);

@@ -4,6 +4,7 @@
 #define HARAVOIJA_PUZZLE_SCAN_ORDER_H_
 
 #include <array>
+#include <string_view>
 
 #include "puzzle/placement.h"
 
@@ -49,6 +50,10 @@ struct ScanStart {
 
 // Draws a, b and e in that order, three draws.
 ScanStart drawScanStart(int rowCount, int columnCount);
+
+// The placement placeWord chooses, found by testing every start cell by cell
+// with tryPlacement; row -1 when none qualifies.
+Placement plainScan(Grid& grid, std::string_view word, bool children, ScanStart start);
 
 // The eight direction codes in the order they are scanned for offset e; in a
 // children's puzzle every code is mapped to Right or Down.
