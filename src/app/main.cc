@@ -1,9 +1,12 @@
 // Entry point: wires the real terminal to the program.
+#include <unistd.h>
+
 #include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "app/line_editor.h"
 #include "app/program.h"
 #include "text/charset.h"
 #include "text/console.h"
@@ -13,6 +16,10 @@ int main(int argc, char** argv) {
   std::signal(SIGPIPE, SIG_IGN);
   std::ios::sync_with_stdio(false);
   haravoija::Console console(std::cin, std::cout, haravoija::detectConsoleCharset());
+  // Only a person at a terminal gets line editing; piped input stays plain.
+  if (::isatty(STDIN_FILENO) && ::isatty(STDOUT_FILENO)) {
+    (void)haravoija::useTerminalLineEditor(console);
+  }
   std::vector<std::string> args(argv, argv + argc);
   return haravoija::runProgram(args, console);
 }

@@ -25,8 +25,10 @@ void fillWithPhrase(Grid& grid, std::string_view line);
 std::string removeSpaces(std::string_view text);
 
 // The fill-mode menu and, for a hidden phrase, the phrase dialogue; fills the
-// grid as chosen. At the end of input it acts on the last line read. Returns
-// the mode that was applied.
+// grid as chosen. Returns the mode that was applied: kNone when input ended
+// before a valid menu answer (nothing is filled then). When input ends in the
+// phrase dialogue the last line read, or the empty phrase, fills the grid and
+// random letters complete it.
 FillMode chooseFill(Grid& grid, Console& console);
 
 }  // namespace haravoija

@@ -1,0 +1,81 @@
+// Tests of the console character-set conversion, checked against iconv.
+#include "text/charset.h"
+
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <string>
+
+namespace haravoija {
+namespace {
+
+// The system's own conversion of one byte string, or "" when it fails.
+std::string iconvConvert(const char* from, const char* to, std::string input) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return "";
+  std::string out(input.size() * 4 + 4, '\0');
+  char* in = input.data();
+  std::size_t inLeft = input.size();
+  char* outPtr = out.data();
+  std::size_t outLeft = out.size();
+  const std::size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+  iconv_close(cd);
+  if (rc == static_cast<std::size_t>(-1)) return "";
+  out.resize(out.size() - outLeft);
+  return out;
+}
+
+TEST(CharsetTest, Cp850ToUtf8MatchesIconvForEveryByte) {
+  for (int c = 1; c < 256; ++c) {
+    const std::string byte(1, static_cast<char>(c));
+    const std::string expected = iconvConvert("CP850", "UTF-8", byte);
+    ASSERT_FALSE(expected.empty()) << c;
+    EXPECT_EQ(fromCp850(byte, Charset::kUtf8), expected) << c;
+    EXPECT_EQ(toCp850(expected, Charset::kUtf8), byte) << c;
+  }
+}
+
+TEST(CharsetTest, Latin1BothWays) {
+  EXPECT_EQ(fromCp850("\204iti \231", Charset::kLatin1), "\344iti \326");
+  EXPECT_EQ(toCp850("\344iti \326", Charset::kLatin1), "\204iti \231");
+  EXPECT_EQ(fromCp850("\260", Charset::kLatin1), "?");  // a box-drawing shade
+  EXPECT_EQ(toCp850("\200", Charset::kLatin1), "?");    // a C1 control
+  // ISO 8859-15 has the euro sign where 8859-1 has the currency sign.
+  EXPECT_EQ(toCp850("\244", Charset::kLatin9), "?");
+  EXPECT_EQ(toCp850("\244", Charset::kLatin1), "\317");
+  EXPECT_EQ(fromCp850("\204\224\206", Charset::kLatin9), "\344\366\345");
+}
+
+TEST(CharsetTest, Utf8InputWithUnknownAndMalformedCharacters) {
+  EXPECT_EQ(toCp850("\303\244iti", Charset::kUtf8), "\204iti");
+  EXPECT_EQ(toCp850("\342\202\254", Charset::kUtf8), "?");       // the euro sign
+  EXPECT_EQ(toCp850("\360\237\230\200x", Charset::kUtf8), "?x");  // an emoji
+  EXPECT_EQ(toCp850("a\303", Charset::kUtf8), "a?");              // cut short
+  EXPECT_EQ(toCp850("\244b", Charset::kUtf8), "?b");              // stray continuation
+  EXPECT_EQ(toCp850("\300\200", Charset::kUtf8), "??");           // overlong NUL
+  EXPECT_EQ(toCp850("\355\240\200", Charset::kUtf8), "???");      // a surrogate
+  EXPECT_EQ(toCp850(std::string("a\0b", 3), Charset::kUtf8), std::string("a\0b", 3));
+}
+
+TEST(CharsetTest, PassthroughAndCodesets) {
+  const std::string all = [] {
+    std::string s;
+    for (int c = 0; c < 256; ++c) s += static_cast<char>(c);
+    return s;
+  }();
+  EXPECT_EQ(fromCp850(all, Charset::kPassthrough), all);
+  EXPECT_EQ(toCp850(all, Charset::kPassthrough), all);
+  EXPECT_EQ(charsetFromCodeset("UTF-8"), Charset::kUtf8);
+  EXPECT_EQ(charsetFromCodeset("ISO-8859-1"), Charset::kLatin1);
+  EXPECT_EQ(charsetFromCodeset("ISO-8859-15"), Charset::kLatin9);
+  EXPECT_EQ(charsetFromCodeset("ANSI_X3.4-1968"), Charset::kPassthrough);
+}
+
+TEST(CharsetTest, DiskFileNames) {
+  EXPECT_EQ(diskFileName("El\204imet.html", Charset::kPassthrough), "El\344imet.html");
+  EXPECT_EQ(diskFileName("El\204imet.html", Charset::kLatin1), "El\344imet.html");
+  EXPECT_EQ(diskFileName("El\204imet.html", Charset::kUtf8), "El\303\244imet.html");
+}
+
+}  // namespace
+}  // namespace haravoija
