@@ -1,8 +1,6 @@
 // The exhaustive placement scan written out step by step.
 #include "placement_reference.h"
 
-#include <string>
-
 #include "text/letters.h"
 #include "text/random_draw.h"
 
@@ -25,15 +23,14 @@ bool inBounds(int code, int row, int column, int length, int rows, int columns) 
   }
 }
 
-// Shared letters of the placement of the upper-cased word, or -1 when it
-// does not fit.
-int sharedAt(const Grid& grid, const std::string& upper, int code, int row, int column) {
-  const int length = static_cast<int>(upper.size());
+// Shared letters of the placement, or -1 when it does not fit.
+int sharedAt(const Grid& grid, std::string_view word, int code, int row, int column) {
+  const int length = static_cast<int>(word.size());
   if (!inBounds(code, row, column, length, grid.rowCount(), grid.columnCount())) return -1;
   int shared = 0;
   for (int k = 0; k < length; ++k) {
     const unsigned char cell = grid.cell(row + k * kRowStep[code], column + k * kColumnStep[code]);
-    const unsigned char letter = static_cast<unsigned char>(upper[static_cast<std::size_t>(k)]);
+    const unsigned char letter = toUpperLetter(static_cast<unsigned char>(word[k]));
     if (cell == ' ') continue;
     if (cell != letter) return -1;
     ++shared;
@@ -51,7 +48,6 @@ bool referencePlaceWord(Grid& grid, std::string_view word, bool children) {
   const int b = drawRandom() * columns / 32767;
   const int e = drawRandom() * 8 / 32767;
   if (rows == 0 || columns == 0) return false;
-  const std::string upper = toUpperText(word);
 
   int bestShared = -1;
   int bestCode = 0;
@@ -64,7 +60,7 @@ bool referencePlaceWord(Grid& grid, std::string_view word, bool children) {
       const int row = (a + i) % rows;
       for (int j = 0; j < columns; ++j) {
         const int column = (b + j) % columns;
-        const int shared = sharedAt(grid, upper, code, row, column);
+        const int shared = sharedAt(grid, word, code, row, column);
         if (shared >= 0 && shared > bestShared && shared < length - 1) {
           bestShared = shared;
           bestCode = code;
@@ -77,7 +73,7 @@ bool referencePlaceWord(Grid& grid, std::string_view word, bool children) {
   if (bestShared < 0) return false;
   for (int k = 0; k < length; ++k) {
     grid.setCell(bestRow + k * kRowStep[bestCode], bestColumn + k * kColumnStep[bestCode],
-                 static_cast<unsigned char>(upper[static_cast<std::size_t>(k)]));
+                 toUpperLetter(static_cast<unsigned char>(word[k])));
   }
   grid.placedWords.emplace_back(word);
   return true;

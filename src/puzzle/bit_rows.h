@@ -46,6 +46,17 @@ inline void readShiftedBlock(Block& block, const std::uint64_t* p, int shift) {
   block = (low >> shift) | ((high << 1) << (63 - shift));
 }
 
+// The same with the shift given in every lane of `lowShift`, and 63 minus it
+// in every lane of `highShift`.
+inline void readShiftedBlock(Block& block, const std::uint64_t* p, const Block& lowShift,
+                             const Block& highShift) {
+  Block low;
+  Block high;
+  loadBlock(low, p);
+  loadBlock(high, p + 1);
+  block = (low >> lowShift) | ((high << 1) << highShift);
+}
+
 // kBlockBits bits of a padded row from bit `offset` on.
 inline void readBlock(Block& block, const std::uint64_t* row, int offset) {
   readShiftedBlock(block, row + (offset >> 6), offset & 63);

@@ -69,11 +69,20 @@ Placement Placer::crossingScan(const std::array<Direction, 8>& directions, int u
   const bool runFirst = filled * length * 2 < static_cast<long long>(rows_) * columns_;
   int bestShared = 0;
   Placement best{-1, -1, Direction::kRight};
-  const int kFirstLetters = std::min(length, 4);
+  // About how many letters it takes to clear a block of starts: a letter
+  // keeps a start with roughly the share of empty cells plus a little.
+  const double keepShare =
+      static_cast<double>(emptyCount_) / (static_cast<double>(rows_) * columns_) + 0.05;
+  int headLetters = 1;
+  for (double left = kBlockBits * keepShare; left > 1.0 && headLetters < std::min(length, 8);
+       ++headLetters) {
+    left *= keepShare;
+  }
   // Per letter of the word, in test order: its mask at row 0 advanced to
   // the word holding the start's bit, and the bit within that word.
   const std::uint64_t* letterWords[kMaxLength];
-  int letterShifts[kMaxLength];
+  Block letterLowShifts[kMaxLength];
+  Block letterHighShifts[kMaxLength];
   for (int d = 0; d < usedDirections; ++d) {
     const Direction direction = directions[static_cast<std::size_t>(d)];
     const Geometry g = geometry(direction, length);
@@ -82,13 +91,20 @@ Placement Placer::crossingScan(const std::array<Direction, 8>& directions, int u
       const int offset = kPadBits + k * g.step.column;
       letterWords[j] =
           rowOf(fits_[upper_[static_cast<std::size_t>(k)]], k * g.step.row) + (offset >> 6);
-      letterShifts[j] = offset & 63;
+      const std::uint64_t shift = static_cast<std::uint64_t>(offset & 63);
+      letterLowShifts[j] = Block{} + shift;
+      letterHighShifts[j] = Block{} + (63 - shift);
     }
     const std::uint64_t* runRows =
         rowOf(runs_[static_cast<std::size_t>(g.orientation)], g.runRowOffset);
     const int runOffset = kPadBits + g.runColumnOffset;
-    for (int i = 0; i < rows_; ++i) {
-      const int row = scanLine(start.rowOffset, i, rows_);
+    // Rows from the start row down, wrapping round to row 0; rows from
+    // which the word would leave the grid are skipped.
+    const int firstRow = g.step.row < 0 ? length - 1 : 0;
+    const int endRow = g.step.row > 0 ? rows_ - length + 1 : rows_;
+    int row = start.rowOffset % rows_;
+    for (int i = 0; i < rows_; ++i, row = row + 1 == rows_ ? 0 : row + 1) {
+      if (row < firstRow || row >= endRow) continue;
       const std::ptrdiff_t rowShift = row * stride;
       const std::uint64_t* runRow = runRows + rowShift;
       // Within the row the scan runs from firstColumn round to the column
@@ -104,23 +120,42 @@ Placement Placer::crossingScan(const std::array<Direction, 8>& directions, int u
           readBlock(mask, runRow, runOffset + c0);
           starts = ~mask;
           if (isZero(starts)) continue;
+          readShiftedBlock(mask, letterWords[0] + blockShift, letterLowShifts[0],
+                           letterHighShifts[0]);
+          starts &= mask;
         } else {
-          starts = ~Block{};
+          readShiftedBlock(starts, letterWords[0] + blockShift, letterLowShifts[0],
+                           letterHighShifts[0]);
         }
-        // A few letters go in without looking: nearly every block needs
-        // them, and a test after each would cost more than it saves.
-        int j = 0;
-        for (; j < kFirstLetters; ++j) {
-          readShiftedBlock(mask, letterWords[j] + blockShift, letterShifts[j]);
+        // The letters that nearly every block needs go in without looking
+        // (a test after each would cost more than it saves), then two at a
+        // time until the block is empty.
+        // A jump into a run of reads costs one well-predicted branch; a loop
+        // would mispredict its end in nearly every block.
+        auto andLetter = [&](int j) {
+          readShiftedBlock(mask, letterWords[j] + blockShift, letterLowShifts[j],
+                           letterHighShifts[j]);
           starts &= mask;
+        };
+        switch (headLetters) {
+          case 8: andLetter(7); [[fallthrough]];
+          case 7: andLetter(6); [[fallthrough]];
+          case 6: andLetter(5); [[fallthrough]];
+          case 5: andLetter(4); [[fallthrough]];
+          case 4: andLetter(3); [[fallthrough]];
+          case 3: andLetter(2); [[fallthrough]];
+          case 2: andLetter(1); [[fallthrough]];
+          default: break;
         }
-        while (j < length && !isZero(starts)) {
-          readShiftedBlock(mask, letterWords[j] + blockShift, letterShifts[j]);
+        int j = headLetters;
+        for (; j < length && !isZero(starts); j += 2) {
+          readShiftedBlock(mask, letterWords[j] + blockShift, letterLowShifts[j],
+                           letterHighShifts[j]);
           starts &= mask;
-          if (++j == length) break;
-          readShiftedBlock(mask, letterWords[j] + blockShift, letterShifts[j]);
+          if (j + 1 == length) break;
+          readShiftedBlock(mask, letterWords[j + 1] + blockShift, letterLowShifts[j + 1],
+                           letterHighShifts[j + 1]);
           starts &= mask;
-          ++j;
         }
         if (isZero(starts)) continue;
         if (!runFirst) {
@@ -160,8 +195,9 @@ Placement Placer::emptyScan(const std::array<Direction, 8>& directions, int used
     const Direction direction = directions[static_cast<std::size_t>(d)];
     const Geometry g = geometry(direction, length);
     const Plane& run = runs_[static_cast<std::size_t>(g.orientation)];
-    for (int i = 0; i < rows_; ++i) {
-      const int row = scanLine(start.rowOffset, i, rows_);
+    // Rows from the start row down, wrapping round to row 0.
+    int row = start.rowOffset % rows_;
+    for (int i = 0; i < rows_; ++i, row = row + 1 == rows_ ? 0 : row + 1) {
       const std::uint64_t* runRow = rowOf(run, row + g.runRowOffset);
       const int runOffset = kPadBits + g.runColumnOffset;
       for (const auto& segment : segments) {
