@@ -5,9 +5,9 @@
 // that other work on a shared machine disturbs them less.
 //
 // Usage: generation_bench [--reference-limit N] [--seed S] [LIST.txt ...]
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -39,9 +39,10 @@ Timed timeRun(const std::vector<std::string>& words, unsigned seed, Sizing sizin
   std::srand(seed);
   timed.grid = create(sizing == Sizing::kFixed ? rows : 1, sizing == Sizing::kFixed ? columns : 1);
   const std::clock_t start = std::clock();
-  timed.result = place == nullptr
-                     ? buildGrid(timed.grid, words, false, sizing, rows, columns, console)
-                     : buildGridWith(timed.grid, words, false, sizing, rows, columns, console, place);
+  timed.result =
+      place == nullptr
+          ? buildGrid(timed.grid, words, false, sizing, rows, columns, console)
+          : buildGridWith(timed.grid, words, false, sizing, rows, columns, console, place);
   timed.seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
   return timed;
 }
@@ -59,7 +60,8 @@ bool readList(const std::string& path, std::vector<std::string>& words) {
   std::ifstream file(path, std::ios::binary);
   if (!file) return false;
   WordList list;
-  for (std::string& word : readWordFile(file, WordFileMode::kPlain, list)) list.add(std::move(word));
+  for (std::string& word : readWordFile(file, WordFileMode::kPlain, list))
+    list.add(std::move(word));
   list.sortLongestFirst();
   words = list.words();
   return true;
@@ -100,7 +102,8 @@ int run(int argc, char** argv) {
     }
   }
   if (lists.empty()) {
-    for (const char* name : {"sanat-100", "sanat-1000", "sanat-3000", "sanat-10000", "sanat-kaikki"}) {
+    for (const char* name :
+         {"sanat-100", "sanat-1000", "sanat-3000", "sanat-10000", "sanat-kaikki"}) {
       lists.push_back(std::string(HARAVOIJA_SOURCE_DIR) + "/examples/" + name + ".txt");
     }
   }

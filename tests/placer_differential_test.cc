@@ -23,7 +23,8 @@ int scaled(int count) {
 }
 
 std::string randomWord(std::mt19937& gen, int length, int alphabet) {
-  static const unsigned char kLetters[] = {'A', 'k', 0x84 /* ä */, 'B', 's', 0x99 /* Ö */, 'T', 'i'};
+  static const unsigned char kLetters[] = {'A', 'k',          0x84 /* ä */, 'B',
+                                           's', 0x99 /* Ö */, 'T',          'i'};
   std::uniform_int_distribution<int> pick(0, alphabet - 1);
   std::string word;
   for (int k = 0; k < length; ++k) word.push_back(static_cast<char>(kLetters[pick(gen)]));
@@ -56,7 +57,8 @@ void runSequence(unsigned caseSeed, Totals& totals) {
     const int op = operation(gen);
     if (op < 84) {
       // Runs of equal lengths, as in a sorted word list, with jumps between.
-      if (gen() % 4 == 0) currentLength = 1 + static_cast<int>(gen() % (std::max(rows, columns) + 3));
+      if (gen() % 4 == 0)
+        currentLength = 1 + static_cast<int>(gen() % (std::max(rows, columns) + 3));
       std::string word = randomWord(gen, currentLength, alphabet);
       if (gen() % 200 == 0 && !word.empty()) word[gen() % word.size()] = ' ';
       const unsigned seed = static_cast<unsigned>(gen());

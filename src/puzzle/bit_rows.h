@@ -17,7 +17,6 @@ inline constexpr int kPadBits = 128;
 inline constexpr int kPadRows = 80;
 inline constexpr int kMaxLength = 80;
 
-
 // 64 bits of a padded row starting at bit `offset` (bit 0 of the result is
 // bit `offset` of the row).
 inline std::uint64_t bitsAt(const std::uint64_t* row, int offset) {

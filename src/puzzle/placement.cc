@@ -65,7 +65,6 @@ Placement plainScan(Grid& grid, std::string_view word, bool children, ScanStart 
   return best;
 }
 
-
 bool placeWord(Grid& grid, std::string_view word, bool children) {
   Placer placer(grid);
   return placer.place(word, children);

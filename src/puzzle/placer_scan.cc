@@ -9,13 +9,13 @@
 namespace haravoija {
 namespace {
 
+using bits::bitsAt;
 using bits::Block;
+using bits::isZero;
 using bits::kBlockBits;
 using bits::kLanes;
 using bits::kMaxLength;
 using bits::kPadBits;
-using bits::bitsAt;
-using bits::isZero;
 using bits::lowBits;
 using bits::readBlock;
 using bits::readShiftedBlock;
@@ -25,14 +25,22 @@ using bits::readShiftedBlock;
 Placer::Geometry Placer::geometry(Direction direction, int length) const {
   const int back = length - 1;
   switch (direction) {
-    case Direction::kRight: return {{0, 1}, 0, 0, 0};
-    case Direction::kLeft: return {{0, -1}, 0, 0, -back};
-    case Direction::kDown: return {{1, 0}, 1, 0, 0};
-    case Direction::kUp: return {{-1, 0}, 1, -back, 0};
-    case Direction::kDownRight: return {{1, 1}, 2, 0, 0};
-    case Direction::kUpLeft: return {{-1, -1}, 2, -back, -back};
-    case Direction::kDownLeft: return {{1, -1}, 3, 0, 0};
-    case Direction::kUpRight: return {{-1, 1}, 3, -back, back};
+    case Direction::kRight:
+      return {{0, 1}, 0, 0, 0};
+    case Direction::kLeft:
+      return {{0, -1}, 0, 0, -back};
+    case Direction::kDown:
+      return {{1, 0}, 1, 0, 0};
+    case Direction::kUp:
+      return {{-1, 0}, 1, -back, 0};
+    case Direction::kDownRight:
+      return {{1, 1}, 2, 0, 0};
+    case Direction::kUpLeft:
+      return {{-1, -1}, 2, -back, -back};
+    case Direction::kDownLeft:
+      return {{1, -1}, 3, 0, 0};
+    case Direction::kUpRight:
+      return {{-1, 1}, 3, -back, back};
   }
   return {};
 }
@@ -129,23 +137,37 @@ Placement Placer::crossingScan(const std::array<Direction, 8>& directions, int u
         }
         // The letters that nearly every block needs go in without looking
         // (a test after each would cost more than it saves), then two at a
-        // time until the block is empty.
-        // A jump into a run of reads costs one well-predicted branch; a loop
-        // would mispredict its end in nearly every block.
+        // time until the block is empty. The jump into the unrolled run is
+        // one well-predicted branch; a loop would mispredict its end.
         auto andLetter = [&](int j) {
           readShiftedBlock(mask, letterWords[j] + blockShift, letterLowShifts[j],
                            letterHighShifts[j]);
           starts &= mask;
         };
         switch (headLetters) {
-          case 8: andLetter(7); [[fallthrough]];
-          case 7: andLetter(6); [[fallthrough]];
-          case 6: andLetter(5); [[fallthrough]];
-          case 5: andLetter(4); [[fallthrough]];
-          case 4: andLetter(3); [[fallthrough]];
-          case 3: andLetter(2); [[fallthrough]];
-          case 2: andLetter(1); [[fallthrough]];
-          default: break;
+          case 8:
+            andLetter(7);
+            [[fallthrough]];
+          case 7:
+            andLetter(6);
+            [[fallthrough]];
+          case 6:
+            andLetter(5);
+            [[fallthrough]];
+          case 5:
+            andLetter(4);
+            [[fallthrough]];
+          case 4:
+            andLetter(3);
+            [[fallthrough]];
+          case 3:
+            andLetter(2);
+            [[fallthrough]];
+          case 2:
+            andLetter(1);
+            [[fallthrough]];
+          default:
+            break;
         }
         int j = headLetters;
         for (; j < length && !isZero(starts); j += 2) {

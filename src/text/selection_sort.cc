@@ -39,8 +39,8 @@ class MinTree {
     return best;
   }
 
-  static constexpr std::pair<long long, std::size_t> kNone{
-      std::numeric_limits<long long>::max(), std::numeric_limits<std::size_t>::max()};
+  static constexpr std::pair<long long, std::size_t> kNone{std::numeric_limits<long long>::max(),
+                                                           std::numeric_limits<std::size_t>::max()};
 
  private:
   std::size_t leaves_ = 1;
