@@ -1,0 +1,179 @@
+"""The puzzle page in a real browser: makes documents, renders each in
+headless chromium (--dump-dom) and checks what a reader sees (dom_check.py).
+
+Documents come from two places: the samples test of the test binary, with
+known grids, words, titles and phrases (manifest.jsonl says what each must
+show), and the real program, run as a batch run on the example word lists,
+on a word file whose name holds markup characters and on a saved document,
+and through a scripted dialogue with a hidden phrase; for those the expected
+grid is read from the program's own console view and the words from its
+"Sana ... lisätty." lines.
+
+Usage: run_check.py BUILD_DIR [WORK_DIR]. Prints one line per document and a
+summary line; exits 1 on any mismatch. Standard library only.
+"""
+
+import json
+import os
+import pathlib
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+import dom_check
+
+SOURCE = pathlib.Path(__file__).resolve().parents[2]
+CHROMIUM = os.environ.get("CHROMIUM", "/usr/bin/chromium")
+CHROMIUM_SECONDS = 60
+PROGRAM_SECONDS = 30
+ENV = {**os.environ, "LC_ALL": "C"}
+
+
+def chromium_command(profile):
+    return [CHROMIUM, "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+            "--no-first-run", "--disable-background-networking",
+            "--disable-component-update", "--disable-sync", "--user-data-dir=" + profile]
+
+
+def dump_dom(document):
+    with tempfile.TemporaryDirectory(prefix="haravoija-chromium-") as profile:
+        run = subprocess.run(chromium_command(profile) + ["--dump-dom", document.as_uri()],
+                             capture_output=True, timeout=CHROMIUM_SECONDS)
+    if run.returncode != 0 or not run.stdout:
+        raise RuntimeError("chromium exited with %d: %s"
+                           % (run.returncode, run.stderr.decode(errors="replace")[-500:]))
+    return run.stdout.decode("utf-8")
+
+
+def shown_grid(console):
+    """The last grid of the console view (CP850 bytes) as rows of cells."""
+    lines = console.split(b"\n")
+    rules = [i for i, line in enumerate(lines) if re.fullmatch(rb"-+", line)]
+    if len(rules) < 2:
+        raise RuntimeError("no grid on the console")
+    top, bottom = rules[-2], rules[-1]
+    return [line[0::2].decode("cp850") for line in lines[top + 1:bottom]]
+
+
+def added_words(console):
+    return [m.decode("cp850") for m in re.findall(rb"^Sana (\S+) lis\x84tty\.$", console, re.M)]
+
+
+def run_program(args, stdin, folder):
+    run = subprocess.run(args, input=stdin, cwd=folder, env=ENV, capture_output=True,
+                         timeout=PROGRAM_SECONDS)
+    if run.returncode != 0:
+        raise RuntimeError("%s exited with %d" % (args, run.returncode))
+    return run.stdout
+
+
+def batch_case(binary, folder, word_file, name, title):
+    """A batch run in `folder` on `word_file` given as `title`."""
+    folder.mkdir(parents=True)
+    target = folder / title
+    target.parent.mkdir(parents=True, exist_ok=True)
+    shutil.copyfile(word_file, target)
+    console = run_program([binary, title], b"", folder)
+    document = folder / (name + ".html")
+    (folder / "out.html").rename(document)
+    return document, {"title": title, "rows": shown_grid(console), "phrase": "",
+                      "words": added_words(console)}
+
+
+def program_cases(binary, work):
+    cases = []
+    examples = sorted((SOURCE / "examples").glob("*.txt"))
+    for example in examples:
+        cases.append(batch_case(binary, work / ("batch-" + example.stem), example,
+                                "batch-" + example.stem, "examples/" + example.name))
+    markup = work / "markup-words.txt"
+    markup.write_bytes(b"kissa koira hiiri\nhevonen lehm\xe4\n")
+    cases.append(batch_case(binary, work / "batch-markup", markup, "batch-markup",
+                            "a<b> & -->c.txt"))
+    cases.append(batch_case(binary, work / "batch-document", work / "samples" /
+                            "kolme-palstaa.html", "batch-document", "vanha.html"))
+    return cases
+
+
+# Faults the check must catch: (sample, what is replaced, by what, why).
+MUTATIONS = [
+    ("merkit", b"A &lt;b&gt; &amp; --&gt; c", b"A <b> & --> c", "raw phrase in the comment"),
+    ("kommentti", b"<h1 align = \"center\">&lt;/title&gt;&lt;script&gt;",
+     b"<h1 align = \"center\"></title><script>", "raw title in the heading"),
+    ("merkit", b"<td align = \"center\"><b>K</b></td>", b"", "a cell missing"),
+    ("yksi-palsta", b"<br>Kissa\r\n<br>Kissat", b"<br>Kissat\r\n<br>Kissa", "words swapped"),
+    ("kaksi-palstaa", b"<br>Kettu\r\n</font></p></td>", b"</font></p></td>",
+     "a word missing"),
+    ("tyhja", b"Ristikon ratkaisi", b"Ristikko ratkaisi", "solver's line changed"),
+]
+
+
+def mutated_cases(samples, manifest):
+    """Broken copies of the samples, each of which the check must refuse."""
+    cases = []
+    for number, (stem, old, new, why) in enumerate(MUTATIONS, 1):
+        source = (samples / (stem + ".html")).read_bytes()
+        if old not in source:
+            raise RuntimeError("mutation %r finds nothing to change in %s" % (why, stem))
+        document = samples.parent / "mutated" / ("%d-%s.html" % (number, stem))
+        document.parent.mkdir(parents=True, exist_ok=True)
+        document.write_bytes(source.replace(old, new, 1))
+        cases.append((document, manifest[stem + ".html"], why))
+    return cases
+
+
+def main():
+    if len(sys.argv) not in (2, 3):
+        sys.exit(__doc__)
+    build = pathlib.Path(sys.argv[1]).resolve()
+    work = pathlib.Path(sys.argv[2] if len(sys.argv) == 3 else
+                        tempfile.mkdtemp(prefix="haravoija-browser-")).resolve()
+    samples = work / "samples"
+    env = {**os.environ, "HARAVOIJA_BROWSER_SAMPLES": str(samples)}
+    subprocess.run([build / "haravoija_tests", "--gtest_filter=BrowserSamplesTest.*"],
+                   env=env, check=True, capture_output=True, timeout=PROGRAM_SECONDS)
+    manifest = {}
+    for line in (samples / "manifest.jsonl").read_text(encoding="utf-8").splitlines():
+        expected = json.loads(line)
+        manifest[expected["file"]] = expected
+    cases = [(samples / name, expected) for name, expected in manifest.items()]
+    failures = []
+    for document, expected, why in mutated_cases(samples, manifest):
+        problems = dom_check.check_dom(dump_dom(document), expected)
+        print("%s %s (%s)" % ("ok  " if problems else "FAIL", document.relative_to(work),
+                              "caught: " + problems[0][:120] if problems else why + " not noticed"))
+        if not problems:
+            failures.append(document.name)
+    try:
+        cases += program_cases(build / "haravoija", work / "program")
+    except (RuntimeError, OSError, subprocess.SubprocessError) as error:
+        failures.append("running the program: %s" % error)
+        print("FAIL running the program: %s" % error)
+
+    for document, expected in cases:
+        try:
+            dom = dump_dom(document)
+            document.with_suffix(".dom").write_text(dom, encoding="utf-8")
+            problems = dom_check.check_dom(dom, expected)
+        except (RuntimeError, OSError, subprocess.SubprocessError, UnicodeDecodeError) as error:
+            problems = [str(error)]
+        print("%s %s" % ("FAIL" if problems else "ok  ", document.relative_to(work)))
+        for problem in problems:
+            print("     " + (problem if len(problem) < 400 else problem[:400] + "..."))
+        if problems:
+            failures.append(document.name)
+
+    if failures:
+        print("browser check FAILED: %d of %d documents wrong or not made (see %s)"
+              % (len(failures), len(cases), work))
+        sys.exit(1)
+    print("browser check passed: %d documents show the title, grid, words and solver's "
+          "lines, and no hidden phrase" % len(cases))
+    if len(sys.argv) == 2:
+        shutil.rmtree(work)
+
+
+if __name__ == "__main__":
+    main()
