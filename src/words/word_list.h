@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "text/console.h"
@@ -35,13 +36,17 @@ class WordList {
   // unchanged) when none does.
   bool removeWord(std::string_view word);
   void clear();
-  // True when some word's key equals the key of `word`.
+  // True when some word's key equals the key of `word`. Constant time on
+  // average: a typed list of 10000 words must not cost quadratic time.
   bool contains(std::string_view word) const;
   // Reorders the words longest first by the unstable selection sort.
   void sortLongestFirst();
 
  private:
   std::vector<std::string> words_;
+  // The keys of words_, kept in step with it. A multiset because add() takes
+  // the caller's word without checking it.
+  std::unordered_multiset<std::string> keys_;
 };
 
 enum class AddWordOutcome { kAdded, kNotLetters, kTooShort, kTooLong, kDuplicate, kFull };

@@ -1,0 +1,124 @@
+// The word-entry loop: each typed line is a command or a word to add.
+#include "words/word_entry.h"
+
+#include <array>
+#include <string_view>
+
+#include "text/letters.h"
+#include "words/import_command.h"
+#include "words/word_listing.h"
+
+namespace haravoija {
+namespace {
+
+constexpr std::string_view kRule =
+    "-------------------------------------------------------------------------------";
+
+constexpr std::array<std::string_view, 16> kHelpLines = {
+    " > L             // Lopettaa sanojen kyselemisen.",
+    " > N             // N\204ytt\204\204 annetut sanat.",
+    " > /POISTU       // Poistuu ohjelmasta v\204litt\224masti.",
+    " > A             // N\204ytt\204\204 n\204m\204 aputekstit.",
+    " > kissa         // Lis\204\204 ristikkoon sanan kissa.",
+    " > -kissa        // Poistaa ristikosta sanan kissa.",
+    " > -             // Poistaa viimeisimm\204n lis\204tyn sanan.",
+    " > ---           // Poistaa listasta kaikki sanat.",
+    " > #Jee          // Muuttaa otsikoksi Jee",
+    " > +kunnat.txt   // Lis\204\204 kaikki tiedoston kunnat.txt sanat ristikkoon.",
+    " > +sanat.txt a  // Lis\204\204 kaikki tiedostosta sanat.txt loytyv\204t a-kirjaimella",
+    "                 // alkavat sanat ristikkoon",
+    " > +nimet.txt 30 // Kone arpoo 30 sanaa nimet.txt -tiedostosta ja lis\204\204",
+    "                 // ne ristikkoon",
+    " > +nimet.txt a 5// Voit my\224s yhdist\204\204 komentoja n\204in",
+    " > +oma.html     // Voit lis\204t\204 sanoja my\224s vanhoista ristikoista.",
+};
+
+void printText(std::string_view text, Console& console) {
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    console.line(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+}
+
+void removeCommand(std::string_view line, WordList& list, Console& console) {
+  if (list.empty()) {
+    console.line("VIRHE: Yht\204\204n sanaa ei ole annettu!");
+    return;
+  }
+  if (line == "---") {
+    list.clear();
+    console.line("Kaikki sanat poistettu.");
+    return;
+  }
+  if (line == "-") {
+    console.line("Sana " + list.removeLast() + " poistettu.");
+    return;
+  }
+  const std::string word(line.substr(1));
+  if (!allLetters(word)) {
+    console.line("VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!");
+  } else if (list.removeWord(word)) {
+    console.line("Sana " + word + " poistettu.");
+  } else {
+    console.line("VIRHE: Sanaa " + word + " ei voitu poistaa.");
+  }
+}
+
+void titleCommand(std::string_view line, std::string& title, Console& console) {
+  if (line == "#") {
+    console.line("VIRHE: Otsikko liian lyhyt.");
+    return;
+  }
+  std::string candidate(line.substr(1));
+  if (!checkTitle(candidate)) {
+    console.line("VIRHE: Antamassasi aiheessa on kiellettyj\204 merkkej\204. Anna uusi aihe. ");
+    return;
+  }
+  title = std::move(candidate);
+  console.line("Otsikoksi muutettu " + title + ".");
+}
+
+}  // namespace
+
+void printCommandHelp(Console& console) {
+  console.line(kRule);
+  for (const std::string_view line : kHelpLines) console.line(line);
+  console.line(kRule);
+}
+
+WordEntryOutcome runWordEntry(WordList& list, std::string& title, Console& console) {
+  console.line("Anna nyt ristikkoon haluamasi sanat. Voit k\204ytt\204\204 seuraavia komentoja:");
+  printCommandHelp(console);
+  console.emptyLine();
+  console.line("Anna ensimm\204inen sana / tiedosto.");
+  for (;;) {
+    const std::optional<std::string> read = console.ask();
+    if (!read) return WordEntryOutcome::kFinished;
+    const std::string& line = *read;
+    if (line.empty()) continue;
+    if (line == "A" || line == "a") {
+      console.line("Voit k\204ytt\204\204 seuraavia komentoja:");
+      printCommandHelp(console);
+    } else if (toUpperText(line) == "/POISTU") {
+      console.line("Kiitos ohjelman k\204yt\224st\204!");
+      return WordEntryOutcome::kQuit;
+    } else if (line == "L" || line == "l") {
+      if (!list.empty()) return WordEntryOutcome::kFinished;
+      console.line("VIRHE: Anna v\204hint\204\204n yksi sana!");
+    } else if (line == "N" || line == "n") {
+      printText(formatWordListing(list), console);
+    } else if (line.front() == '-') {
+      removeCommand(line, list, console);
+    } else if (line.front() == '#') {
+      titleCommand(line, title, console);
+    } else if (line.front() == '+') {
+      runImportCommand(line, list, console);
+    } else {
+      (void)addTypedWord(list, line, console);
+    }
+  }
+}
+
+}  // namespace haravoija

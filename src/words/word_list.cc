@@ -1,0 +1,92 @@
+// The word list and the checks a typed word goes through before it joins.
+#include "words/word_list.h"
+
+#include <algorithm>
+#include <cassert>
+#include <utility>
+
+#include "text/letters.h"
+
+namespace haravoija {
+
+bool allLetters(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return isLetter(static_cast<unsigned char>(c)); });
+}
+
+void WordList::add(std::string word) {
+  keys_.insert(toUpperText(word));
+  words_.push_back(std::move(word));
+}
+
+std::string WordList::removeLast() {
+  assert(!words_.empty());
+  std::string word = std::move(words_.back());
+  words_.pop_back();
+  keys_.erase(keys_.find(toUpperText(word)));
+  return word;
+}
+
+bool WordList::removeWord(std::string_view word) {
+  const std::string key = toUpperText(word);
+  const auto keyAt = keys_.find(key);
+  if (keyAt == keys_.end()) return false;
+  const auto at = std::find_if(words_.begin(), words_.end(), [&key](const std::string& stored) {
+    return toUpperText(stored) == key;
+  });
+  assert(at != words_.end());
+  words_.erase(at);
+  keys_.erase(keyAt);
+  return true;
+}
+
+void WordList::clear() {
+  words_.clear();
+  keys_.clear();
+}
+
+bool WordList::contains(std::string_view word) const {
+  return keys_.find(toUpperText(word)) != keys_.end();
+}
+
+void WordList::sortLongestFirst() {
+  // Deliberately the plain selection sort: the placement order of words of
+  // equal length, and so every puzzle for a given seed, depends on its exact
+  // swaps.
+  for (std::size_t i = 0; i < words_.size(); ++i) {
+    std::size_t chosen = i;
+    for (std::size_t j = i + 1; j < words_.size(); ++j) {
+      if (words_[j].size() > words_[chosen].size()) chosen = j;
+    }
+    std::swap(words_[i], words_[chosen]);
+  }
+}
+
+AddWordOutcome addTypedWord(WordList& list, std::string_view line, Console& console) {
+  if (!allLetters(line)) {
+    console.line("VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!");
+    return AddWordOutcome::kNotLetters;
+  }
+  if (line.size() < static_cast<std::size_t>(kMinWordLength)) {
+    console.line("VIRHE: Sanassa on oltava v\204hint\204\204n kaksi kirjainta!");
+    return AddWordOutcome::kTooShort;
+  }
+  if (line.size() > static_cast<std::size_t>(kMaxWordLength)) {
+    console.line("VIRHE: Sanan pituus on oltava alle 80 merkki\204.");
+    return AddWordOutcome::kTooLong;
+  }
+  if (list.contains(line)) {
+    console.line("VIRHE: Olet antanut jo kyseisen sanan.");
+    return AddWordOutcome::kDuplicate;
+  }
+  if (list.size() >= static_cast<std::size_t>(kMaxWords)) {
+    console.line("VIRHE: Sanaa ei voitu lis\204t\204. Sanojen maksimim\204\204r\204 on 10000.");
+    return AddWordOutcome::kFull;
+  }
+  list.add(std::string(line));
+  console.line("Sana lis\204tty. Sanoja annettu yhteens\204 " + std::to_string(list.size()) +
+               ". Anna seuraava sana.");
+  return AddWordOutcome::kAdded;
+}
+
+}  // namespace haravoija
