@@ -16,19 +16,18 @@ summary line; exits 1 on any mismatch. Standard library only.
 import json
 import os
 import pathlib
-import re
 import shutil
 import subprocess
 import sys
 import tempfile
 
 import dom_check
+import program_documents
 
 SOURCE = pathlib.Path(__file__).resolve().parents[2]
 CHROMIUM = os.environ.get("CHROMIUM", "/usr/bin/chromium")
 CHROMIUM_SECONDS = 60
 PROGRAM_SECONDS = 30
-ENV = {**os.environ, "LC_ALL": "C"}
 
 
 def chromium_command(profile):
@@ -45,56 +44,6 @@ def dump_dom(document):
         raise RuntimeError("chromium exited with %d: %s"
                            % (run.returncode, run.stderr.decode(errors="replace")[-500:]))
     return run.stdout.decode("utf-8")
-
-
-def shown_grid(console):
-    """The last grid of the console view (CP850 bytes) as rows of cells."""
-    lines = console.split(b"\n")
-    rules = [i for i, line in enumerate(lines) if re.fullmatch(rb"-+", line)]
-    if len(rules) < 2:
-        raise RuntimeError("no grid on the console")
-    top, bottom = rules[-2], rules[-1]
-    return [line[0::2].decode("cp850") for line in lines[top + 1:bottom]]
-
-
-def added_words(console):
-    return [m.decode("cp850") for m in re.findall(rb"^Sana (\S+) lis\x84tty\.$", console, re.M)]
-
-
-def run_program(args, stdin, folder):
-    run = subprocess.run(args, input=stdin, cwd=folder, env=ENV, capture_output=True,
-                         timeout=PROGRAM_SECONDS)
-    if run.returncode != 0:
-        raise RuntimeError("%s exited with %d" % (args, run.returncode))
-    return run.stdout
-
-
-def batch_case(binary, folder, word_file, name, title):
-    """A batch run in `folder` on `word_file` given as `title`."""
-    folder.mkdir(parents=True)
-    target = folder / title
-    target.parent.mkdir(parents=True, exist_ok=True)
-    shutil.copyfile(word_file, target)
-    console = run_program([binary, title], b"", folder)
-    document = folder / (name + ".html")
-    (folder / "out.html").rename(document)
-    return document, {"title": title, "rows": shown_grid(console), "phrase": "",
-                      "words": added_words(console)}
-
-
-def program_cases(binary, work):
-    cases = []
-    examples = sorted((SOURCE / "examples").glob("*.txt"))
-    for example in examples:
-        cases.append(batch_case(binary, work / ("batch-" + example.stem), example,
-                                "batch-" + example.stem, "examples/" + example.name))
-    markup = work / "markup-words.txt"
-    markup.write_bytes(b"kissa koira hiiri\nhevonen lehm\xe4\n")
-    cases.append(batch_case(binary, work / "batch-markup", markup, "batch-markup",
-                            "a<b> & -->c.txt"))
-    cases.append(batch_case(binary, work / "batch-document", work / "samples" /
-                            "kolme-palstaa.html", "batch-document", "vanha.html"))
-    return cases
 
 
 # Faults the check must catch: (sample, what is replaced, by what, why).
@@ -147,7 +96,8 @@ def main():
         if not problems:
             failures.append(document.name)
     try:
-        cases += program_cases(build / "haravoija", work / "program")
+        cases += program_documents.make(build / "haravoija", SOURCE / "examples",
+                                        work / "program", samples)
     except (RuntimeError, OSError, subprocess.SubprocessError) as error:
         failures.append("running the program: %s" % error)
         print("FAIL running the program: %s" % error)
