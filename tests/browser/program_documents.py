@@ -1,9 +1,9 @@
 """Puzzle documents made by the real program, with what each must show.
 
 Batch runs on the example word lists, on a word file whose name holds markup
-characters and on a saved document; and one dialogue, driven prompt by
-prompt, whose title holds "&" and whose hidden phrase holds "<", ">", "&"
-and "-->". The program runs under LC_ALL=C, so its console text is CP850.
+characters and on a saved document; dialogues, driven prompt by prompt, that
+import each example word list with the "+" command; and one dialogue whose
+title holds "&" and whose hidden phrase holds "<", ">", "&" and "-->". The program runs under LC_ALL=C, so its console text is CP850.
 The expected grid is the program's own console view; the expected words are
 its "Sana ... lisätty." lines or the words typed.
 """
@@ -17,7 +17,6 @@ import subprocess
 PROGRAM_SECONDS = 30
 ENV = {**os.environ, "LC_ALL": "C"}
 PHRASE = "a <b> & --> c"
-DIALOGUE_WORDS = ["kissa", "KOIRA", "Hiiri"]
 
 
 def shown_grid(console):
@@ -81,12 +80,15 @@ class Dialogue:
             raise RuntimeError("the dialogue ended with status %d" % self.process.returncode)
 
 
-def dialogue_case(binary, folder):
-    """A 6 x 6 puzzle of three words with the hidden phrase, saved under its title."""
-    folder.mkdir(parents=True)
+def dialogue_case(binary, folder, title, words, size, phrase):
+    """One puzzle made in the dialogue and saved under its title: `words` are
+    the word-entry lines, `size` the size-menu answers, `phrase` the hidden
+    phrase (lengthened with filler letters to cover every empty cell) or None
+    for random letters."""
+    folder.mkdir(parents=True, exist_ok=True)
     talk = Dialogue(binary, folder)
     talk.until_prompt()
-    for answer in ["kissa & koira"] + DIALOGUE_WORDS + ["L", "1", "2", "6", "6"]:
+    for answer in [title] + words + ["L", "1"] + size:
         talk.answer(answer)
         shown = talk.until_prompt()
     if b"(paina enter jatkaaksesi)" in shown:
@@ -95,15 +97,16 @@ def dialogue_case(binary, folder):
     empty = re.search(rb"Ruudukkoon j\x84i (\d+) tyhj\x84\x84 kohtaa", shown)
     if empty is None:
         raise RuntimeError("no fill menu:\n" + shown.decode("cp850"))
-    # The phrase, lengthened with a word of filler letters to cover every cell.
-    letters = len(PHRASE.replace(" ", ""))
-    missing = int(empty.group(1)) - letters
-    if missing < 1:
-        raise RuntimeError("only %s empty cells for the phrase" % empty.group(1).decode())
-    phrase = PHRASE + " " + ("koira" * missing)[:missing]
-    talk.answer("2")
-    talk.until_prompt()
-    talk.answer(phrase)
+    if phrase is None:
+        talk.answer("1")
+    else:
+        missing = int(empty.group(1)) - len(phrase.replace(" ", ""))
+        if missing < 1:
+            raise RuntimeError("only %s empty cells for the phrase" % empty.group(1).decode())
+        phrase += " " + ("koira" * missing)[:missing]
+        talk.answer("2")
+        talk.until_prompt()
+        talk.answer(phrase)
     talk.until_prompt()
     rows = shown_grid(talk.console)
     for answer in ["1", "", "5"]:
@@ -111,12 +114,14 @@ def dialogue_case(binary, folder):
         if answer != "5":
             talk.until_prompt()
     talk.finish()
-    document = folder / "Kissa & koira.html"
+    title = title[0].upper() + title[1:]
+    document = folder / (title + ".html")
     if not document.is_file():
         raise RuntimeError("the dialogue saved no %s:\n%s"
                            % (document.name, talk.console.decode("cp850")[-2000:]))
-    return document, {"title": "Kissa & koira", "rows": rows, "phrase": phrase.lower(),
-                      "words": DIALOGUE_WORDS}
+    typed = [w for w in words if not w.startswith("+")]
+    return document, {"title": title, "rows": rows, "phrase": (phrase or "").lower(),
+                      "words": typed + added_words(talk.console)}
 
 
 def make(binary, examples, work, samples):
@@ -131,5 +136,11 @@ def make(binary, examples, work, samples):
     cases.append(batch_case(binary, work / "batch-markup", markup, "a<b> & -->c.txt"))
     cases.append(batch_case(binary, work / "batch-document", samples / "kolme-palstaa.html",
                             "vanha.html"))
-    cases.append(dialogue_case(binary, work / "dialogue"))
+    cases.append(dialogue_case(binary, work / "dialogue", "kissa & koira",
+                               ["kissa", "KOIRA", "Hiiri"], ["2", "6", "6"], PHRASE))
+    for example in sorted(examples.glob("*.txt")):
+        (work / "import" / example.name).parent.mkdir(parents=True, exist_ok=True)
+        shutil.copyfile(example, work / "import" / example.name)
+        cases.append(dialogue_case(binary, work / "import", "tuonti " + example.stem,
+                                   ["+" + example.name], ["1"], None))
     return cases
