@@ -165,7 +165,7 @@ def check_words(tree, expected, problems):
         for later in shown[i + 1:]:
             if precedes(later, earlier):
                 problems.append("word list shows %s above %s" % (earlier, later))
-    return want
+    return shown
 
 
 def check_comments(tree, expected, word_count, problems):
