@@ -89,8 +89,12 @@ def main():
         manifest[expected["file"]] = expected
     cases = [(samples / name, expected) for name, expected in manifest.items()]
     failures = []
-    for document, expected, why in mutated_cases(samples, manifest):
-        problems = dom_check.check_dom(dump_dom(document), expected)
+    mutated = mutated_cases(samples, manifest)
+    for document, expected, why in mutated:
+        try:
+            problems = dom_check.check_dom(dump_dom(document), expected)
+        except (RuntimeError, OSError, subprocess.SubprocessError, UnicodeDecodeError) as error:
+            problems, why = [], "%s: %s" % (why, error)
         print("%s %s (%s)" % ("ok  " if problems else "FAIL", document.relative_to(work),
                               "caught: " + problems[0][:120] if problems else why + " not noticed"))
         if not problems:
@@ -116,11 +120,11 @@ def main():
             failures.append(document.name)
 
     if failures:
-        print("browser check FAILED: %d of %d documents wrong or not made (see %s)"
-              % (len(failures), len(cases), work))
+        print("browser check FAILED: %d failure(s) among %d documents and %d broken copies "
+              "(files in %s)" % (len(failures), len(cases), len(mutated), work))
         sys.exit(1)
-    print("browser check passed: %d documents show the title, grid, words and solver's "
-          "lines, and no hidden phrase" % len(cases))
+    print("browser check passed: %d documents show their title, grid, words and solver's "
+          "lines and no hidden phrase; %d broken copies refused" % (len(cases), len(mutated)))
     if len(sys.argv) == 2:
         shutil.rmtree(work)
 
