@@ -1,8 +1,8 @@
 """Puzzle documents made by the real program, with what each must show.
 
-Batch runs on the example word lists, on a word file whose name holds markup
+Batch runs on the example word lists and saved puzzles, on a word file whose name holds markup
 characters and on a saved document; dialogues, driven prompt by prompt, that
-import each example word list with the "+" command; and one dialogue whose
+import each of them with the "+" command; and one dialogue whose
 title holds "&" and whose hidden phrase holds "<", ">", "&" and "-->". The program runs under LC_ALL=C, so its console text is CP850.
 The expected grid is the program's own console view; the expected words are
 its "Sana ... lisätty." lines or the words typed.
@@ -125,9 +125,9 @@ def dialogue_case(binary, folder, title, words, size, phrase):
 
 
 def word_lists(examples):
-    """The themed example lists and the smallest of the big ones (100 words,
-    whose grid still shows on the console)."""
-    return [e for e in sorted(examples.glob("*.txt"))
+    """The themed example lists, the smallest of the big ones (100 words,
+    whose grid still shows on the console) and the saved example puzzles."""
+    return [e for e in sorted(examples.glob("*.txt")) + sorted(examples.glob("*.html"))
             if not e.name.startswith("sanat-") or e.name == "sanat-100.txt"]
 
 

@@ -16,7 +16,7 @@ cp examples/elaimet.txt "$work/examples/"
 (cd "$work" && LC_ALL=C faketime "$clock" "$binary" examples/elaimet.txt >/dev/null)
 timeout 60 chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
   --disable-background-networking --disable-component-update --disable-sync \
-  --user-data-dir="$work/profile" --hide-scrollbars --window-size=640,1010 \
+  --user-data-dir="$work/profile" --hide-scrollbars --window-size=480,930 \
   --screenshot="$PWD/doc/esimerkki.png" "file://$work/out.html" 2>/dev/null
 
 # Title Eläimet (ä as the console byte 0x84), the words of elaimet.txt, a
