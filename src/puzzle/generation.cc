@@ -1,0 +1,145 @@
+// The generation run: strict and tolerant attempts, the size search that
+// starts from an estimate, and the fallback that leaves words out.
+#include "puzzle/generation.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "puzzle/placement.h"
+
+namespace haravoija {
+namespace {
+
+class Run {
+ public:
+  Run(Grid& grid, const std::vector<std::string>& words, bool children, PlaceFunction place)
+      : grid_(grid), words_(words), children_(children), place_(place) {}
+
+  int attempts() const { return attempts_; }
+
+  // Every word in list order; stops at the first refusal.
+  bool strictAttempt() {
+    ++attempts_;
+    for (const std::string& word : words_) {
+      if (!place(word)) return false;
+    }
+    return true;
+  }
+
+  // Every word in list order; the refused ones are collected.
+  void tolerantAttempt(std::vector<std::string>& unplaced) {
+    ++attempts_;
+    unplaced.clear();
+    for (const std::string& word : words_) {
+      if (!place(word)) unplaced.push_back(word);
+    }
+  }
+
+  std::vector<std::string> fixedSize(int rows, int columns) {
+    const int wordCount = static_cast<int>(words_.size());
+    const int attemptLimit = 1000 / wordCount + 10;
+    grid_.reset(rows, columns);
+    for (int attempt = 0; attempt < attemptLimit; ++attempt) {
+      if (strictAttempt()) return {};
+      grid_.reset(rows, columns);
+    }
+    std::vector<std::string> unplaced;
+    std::size_t tolerance = 1;
+    int counter = 0;
+    for (;;) {
+      tolerantAttempt(unplaced);
+      if (counter >= attemptLimit / 5) {
+        grid_.reset(rows, columns);
+        ++tolerance;
+        counter = 1;
+      } else if (unplaced.size() > tolerance) {
+        grid_.reset(rows, columns);
+        ++counter;
+      } else {
+        return unplaced;
+      }
+    }
+  }
+
+  void smallestSize() {
+    const int wordCount = static_cast<int>(words_.size());
+    const int sizeStepLimit = 500 / wordCount + 5;
+    grid_.reset(1, 1);
+    for (const std::string& word : words_) {
+      while (!place(word)) grid_.grow();
+    }
+    const int side = std::max(1, grid_.columnCount() - 1);
+    grid_.reset(side, side);
+    int counter = 0;
+    for (;;) {
+      if (++counter == sizeStepLimit) {
+        counter = 0;
+        grid_.grow();
+      }
+      if (strictAttempt()) return;
+      grid_.clear();
+    }
+  }
+
+ private:
+  bool place(const std::string& word) { return place_(grid_, word, children_); }
+
+  Grid& grid_;
+  const std::vector<std::string>& words_;
+  bool children_;
+  PlaceFunction place_;
+  int attempts_ = 0;
+};
+
+}  // namespace
+
+BuildResult buildGrid(Grid& grid, const std::vector<std::string>& words, bool children,
+                      Sizing sizing, int rows, int columns, Console& console) {
+  return buildGridWith(grid, words, children, sizing, rows, columns, console, placeWord);
+}
+
+BuildResult buildGridWith(Grid& grid, const std::vector<std::string>& words, bool children,
+                          Sizing sizing, int rows, int columns, Console& console,
+                          PlaceFunction place) {
+  BuildResult result;
+  if (words.empty()) {
+    result.status = BuildResult::Status::kNoWords;
+    return result;
+  }
+  console.emptyLine();
+  console.line("Odota. Luodaan sanaristikko annetuista sanoista...");
+
+  // A word of fewer than two letters fits nowhere, and the size search would
+  // grow the grid for it without end: such words are left out from the start.
+  std::vector<std::string> placeable;
+  std::vector<std::string> neverFit;
+  for (const std::string& word : words) {
+    (word.size() >= 2 ? placeable : neverFit).push_back(word);
+  }
+  Run run(grid, placeable, children, place);
+  if (placeable.empty()) {
+    grid.reset(sizing == Sizing::kFixed ? std::max(1, rows) : 1,
+               sizing == Sizing::kFixed ? std::max(1, columns) : 1);
+  } else if (sizing == Sizing::kFixed) {
+    result.unplacedWords = run.fixedSize(std::max(1, rows), std::max(1, columns));
+  } else {
+    run.smallestSize();
+  }
+  result.attempts = run.attempts();
+  if (!neverFit.empty()) {
+    // Back into list order among the words the run left out.
+    std::vector<std::string> unplaced;
+    std::size_t next = 0;
+    for (const std::string& word : words) {
+      if (word.size() < 2) {
+        unplaced.push_back(word);
+      } else if (next < result.unplacedWords.size() && result.unplacedWords[next] == word) {
+        unplaced.push_back(result.unplacedWords[next++]);
+      }
+    }
+    result.unplacedWords = std::move(unplaced);
+  }
+  return result;
+}
+
+}  // namespace haravoija
