@@ -106,8 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   haravoija::Console console(in, out, charset);
   if (haravoija::runProgram({"haravoija"}, console) != 0) fail("exit status not 0");
 
-  const std::string goodbye =
-      haravoija::fromCp850("Kiitos ohjelman k\204yt\224st\204!\n", charset);
+  const std::string goodbye = haravoija::fromCp850("Kiitos ohjelman k\204yt\224st\204!\n", charset);
   const std::string shown = out.str();
   if (shown.size() < goodbye.size() ||
       shown.compare(shown.size() - goodbye.size(), goodbye.size(), goodbye) != 0) {

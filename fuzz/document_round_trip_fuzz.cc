@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int wordCount = input.ConsumeIntegralInRange(0, 70);
   std::unordered_set<std::string> keys;
   for (int i = 0; i < wordCount && input.remaining_bytes() > 0; ++i) {
-    const std::size_t length = input.ConsumeIntegralInRange<std::size_t>(
-        haravoija::kMinWordLength, haravoija::kMaxWordLength);
+    const std::size_t length = input.ConsumeIntegralInRange<std::size_t>(haravoija::kMinWordLength,
+                                                                         haravoija::kMaxWordLength);
     std::string word;
     for (std::size_t j = 0; j < length; ++j) {
       word += kLetters[input.ConsumeIntegralInRange<std::size_t>(0, kLetters.size() - 1)];

@@ -62,8 +62,8 @@ inline std::string documentFault(const std::string& document, const Grid& grid) 
   if (countOf(document, "--!>") != 0) return "a comment closed by --!>";
   // The information comment ends where its last fixed line ends.
   const std::string_view closing = grid.hiddenPhrase.empty()
-                                        ? std::string_view(" sanaa. -->\r\n<font face = ")
-                                        : std::string_view("\r\n -->\r\n<font face = ");
+                                       ? std::string_view(" sanaa. -->\r\n<font face = ")
+                                       : std::string_view("\r\n -->\r\n<font face = ");
   const std::size_t info = document.find("<!-- Tietoja ristikosta: ");
   const std::size_t closed = document.find(closing, info);
   if (info == std::string::npos || closed == std::string::npos ||

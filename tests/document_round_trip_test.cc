@@ -13,8 +13,11 @@
 
 #include "output/document.h"
 #include "puzzle/fill.h"
+#include "puzzle/generation.h"
 #include "puzzle/grid.h"
+#include "test_util.h"
 #include "text/letters.h"
+#include "words/word_list.h"
 
 namespace haravoija {
 namespace {
@@ -30,6 +33,8 @@ std::string letterAlphabet() {
   return letters;
 }
 
+const std::string kLetters = letterAlphabet();
+
 class RandomPuzzles {
  public:
   explicit RandomPuzzles(unsigned seed) : random_(seed) {}
@@ -43,15 +48,14 @@ class RandomPuzzles {
     std::string text;
     const int length = upTo(most);
     for (int i = 0; i < length; ++i) {
-      const char c = upTo(2) == 0 ? kMarkup[static_cast<std::size_t>(upTo(10))]
-                                  : static_cast<char>(upTo(255));
+      const char c =
+          upTo(2) == 0 ? kMarkup[static_cast<std::size_t>(upTo(10))] : static_cast<char>(upTo(255));
       if (c != '\n') text += c;
     }
     return text;
   }
 
   Grid puzzle() {
-    static const std::string kLetters = letterAlphabet();
     const int rows = 1 + upTo(30);
     const int columns = 1 + upTo(30);
     Grid grid = create(rows, columns);
@@ -69,9 +73,14 @@ class RandomPuzzles {
       grid.placedWords.push_back(word);
     }
     switch (upTo(2)) {
-      case 0: fillRandom(grid); break;
-      case 1: fillWithPhrase(grid, line(200)); break;
-      default: break;
+      case 0:
+        fillRandom(grid);
+        break;
+      case 1:
+        fillWithPhrase(grid, line(200));
+        break;
+      default:
+        break;
     }
     return grid;
   }
@@ -114,6 +123,38 @@ TEST(DocumentRoundTripTest, HostileTitlesAndPhrasesStayText) {
     Grid plain = grid;
     fillRandom(plain);
     EXPECT_EQ(documentRoundTripFault(plain, text), "") << text;
+  }
+}
+
+// Puzzles as the generation run makes them, at the smallest size and at
+// fixed sizes that leave words out.
+TEST(DocumentRoundTripTest, GeneratedPuzzlesReadBackTheirWords) {
+  RandomPuzzles random(850);
+  std::srand(2);
+  for (int i = 0; i < 40; ++i) {
+    WordList list;
+    const int count = 1 + random.upTo(40);
+    while (static_cast<int>(list.size()) < count) {
+      std::string word;
+      const int length = kMinWordLength + random.upTo(10);
+      for (int j = 0; j < length; ++j)
+        word +=
+            kLetters[static_cast<std::size_t>(random.upTo(static_cast<int>(kLetters.size()) - 1))];
+      if (!list.contains(word)) list.add(word);
+    }
+    list.sortLongestFirst();
+    const bool fixed = i % 2 == 1;
+    const int rows = fixed ? 1 + random.upTo(12) : 1;
+    const int columns = fixed ? 1 + random.upTo(12) : 1;
+    Grid grid = create(rows, columns);
+    testing::FakeConsole console;
+    const BuildResult built =
+        buildGrid(grid, list.words(), i % 3 == 0, fixed ? Sizing::kFixed : Sizing::kSmallest, rows,
+                  columns, console);
+    ASSERT_EQ(built.status, BuildResult::Status::kBuilt);
+    ASSERT_EQ(grid.placedWords.size() + built.unplacedWords.size(), list.size());
+    if (i % 4 == 0) fillWithPhrase(grid, random.line(grid.emptyCellCount() + 5));
+    ASSERT_EQ(documentRoundTripFault(grid, random.line(40)), "") << "puzzle " << i;
   }
 }
 

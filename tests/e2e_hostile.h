@@ -77,8 +77,7 @@ inline std::size_t occurrences(const std::string& text, const std::string& part)
 // with status 0, the goodbye line once and last, nothing on standard error,
 // and no temporary file left in `dir`.
 inline void expectCleanEnd(const RunResult& run, const std::filesystem::path& dir,
-                           const std::string& context,
-                           const std::string& goodbye = kGoodbyeLine) {
+                           const std::string& context, const std::string& goodbye = kGoodbyeLine) {
   EXPECT_FALSE(run.timedOut) << context;
   EXPECT_EQ(run.exitStatus, 0) << context;
   EXPECT_TRUE(endsWith(run.out, goodbye))

@@ -166,10 +166,10 @@ TEST(E2eHostileDialogue, EndOfInputAfterEveryPrefix) {
 TEST(E2eHostileDialogue, HugeLinesNulBytesAndBrokenUtf8AtEveryPrompt) {
   const std::string huge(4 << 20, 'x');
   const std::vector<std::string> hostile = {
-      huge + "/",                         // refused as a title too
-      "/" + std::string(1 << 20, '\0'),   // a megabyte of NUL bytes
+      huge + "/",                        // refused as a title too
+      "/" + std::string(1 << 20, '\0'),  // a megabyte of NUL bytes
       "ki\0ss/a"s,
-      "\xff\xfe\xc3/",                    // malformed UTF-8
+      "\xff\xfe\xc3/",                          // malformed UTF-8
       "\xc3\xa4/\xed\xa0\x80\xf4\x90\x80\x80",  // UTF-8 surrogate and beyond U+10FFFF
       "/\r",
   };

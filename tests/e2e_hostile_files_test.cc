@@ -8,9 +8,9 @@
 
 #include <chrono>
 #include <csignal>
-#include <functional>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <string>
 #include <thread>
@@ -118,8 +118,8 @@ TEST(E2eHostileFiles, WriteThatFailsMidwayKeepsTheEarlierDocument) {
   options.fileSizeLimit = 16 * 1024;
   // A 30 x 30 document is about 30 kB; the console output stays well below
   // the limit, which applies to it too.
-  const RunResult run = runBinary(
-      {}, "Aihe\nkissa\nl\n1\n2\n30\n30\n1\n1\nnimi\n1\n\n5\n", dir.path(), options);
+  const RunResult run =
+      runBinary({}, "Aihe\nkissa\nl\n1\n2\n30\n30\n1\n1\nnimi\n1\n\n5\n", dir.path(), options);
   expectCleanEnd(run, dir.path(), "dialogue");
   EXPECT_EQ(occurrences(run.out, "> " + kSaveFailed + kEndMenu), 2U) << run.out;
   EXPECT_EQ(readFile(dir.path() / "Nimi.html"), earlier);
@@ -139,7 +139,8 @@ TEST(E2eHostileFiles, WriteThatFailsMidwayKeepsTheEarlierDocument) {
 // Imports `file` in a dialogue, lists the words and quits; returns the run.
 RunResult importAndList(const TempDir& dir, const std::string& file,
                         std::chrono::seconds limit = std::chrono::seconds(5)) {
-  const RunResult run = runBinary({}, "Aihe\n+" + file + "\nn\n/poistu\n", dir.path(), guardedRun(limit));
+  const RunResult run =
+      runBinary({}, "Aihe\n+" + file + "\nn\n/poistu\n", dir.path(), guardedRun(limit));
   expectCleanEnd(run, dir.path(), file);
   return run;
 }
@@ -229,8 +230,9 @@ TEST(E2eHostileFiles, WordFileThatEndsWhileBeingRead) {
   const fs::path fifo = dir.path() / "putki.txt";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   auto writer = [&] {
-    return std::thread(feedFifo, fifo, std::vector<std::string>{"kissa koira\nhev", "o"},
-                       [](std::size_t) { std::this_thread::sleep_for(std::chrono::milliseconds(50)); });
+    return std::thread(
+        feedFifo, fifo, std::vector<std::string>{"kissa koira\nhev", "o"},
+        [](std::size_t) { std::this_thread::sleep_for(std::chrono::milliseconds(50)); });
   };
   std::thread command = writer();
   const RunResult run = importAndList(dir, "putki.txt");

@@ -81,8 +81,7 @@ struct RunOptions {
 // standard input, under LC_ALL=C unless `env` says otherwise (entries
 // "NAME=value" added to the environment).
 RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
-                    const std::filesystem::path& workDir,
-                    const std::vector<std::string>& env = {});
+                    const std::filesystem::path& workDir, const std::vector<std::string>& env = {});
 RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
                     const std::filesystem::path& workDir, const RunOptions& options);
 
