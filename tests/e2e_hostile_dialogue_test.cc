@@ -160,6 +160,17 @@ TEST(E2eHostileDialogue, EndOfInputAfterEveryPrefix) {
   RecordProperty("runs", static_cast<int>(inputs.size()));
 }
 
+// Standard input that is a folder cannot be read at all: that is the end of
+// the input at the first prompt.
+TEST(E2eHostileDialogue, StandardInputThatCannotBeRead) {
+  TempDir dir;
+  RunOptions options = guardedRun();
+  options.stdinPath = dir.path();
+  const RunResult run = runBinary({}, "", dir.path(), options);
+  expectCleanEnd(run, dir.path(), "folder as standard input");
+  EXPECT_TRUE(endsWith(run.out, "Anna ristikon aihe. \n> " + kGoodbyeLine));
+}
+
 // Lines no person types, before a sensible answer at each prompt: every one
 // is refused or taken as the prompt's rules say, and the session still
 // reaches its end.
