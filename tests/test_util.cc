@@ -42,6 +42,8 @@ std::string readFile(const std::filesystem::path& path) {
 
 namespace {
 
+constexpr unsigned kRunTimeLimitSeconds = 60;
+
 std::string slurp(int fd) {
   std::string text;
   char buffer[65536];
@@ -82,6 +84,9 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& inp
     ::dup2(in, 0);
     ::dup2(out, 1);
     ::dup2(err, 2);
+    // A run that hangs or loops (a prompt repeated for ever at the end of
+    // input) is killed instead of stalling the suite and filling the disk.
+    ::alarm(kRunTimeLimitSeconds);
     ::setenv("LC_ALL", "C", 1);
     for (const std::string& entry : options.env) ::putenv(const_cast<char*>(entry.c_str()));
     if (options.fileSizeLimit) {

@@ -79,7 +79,8 @@ struct RunOptions {
 
 // Runs the haravoija binary in `workDir` with `args`, feeding `input` on
 // standard input, under LC_ALL=C unless `env` says otherwise (entries
-// "NAME=value" added to the environment).
+// "NAME=value" added to the environment). A run still going after a minute
+// is killed by SIGALRM (exitStatus 128 + 14).
 RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
                     const std::filesystem::path& workDir, const std::vector<std::string>& env = {});
 RunResult runBinary(const std::vector<std::string>& args, const std::string& input,

@@ -42,15 +42,6 @@ bool isHelpOption(std::string_view arg) {
   return false;
 }
 
-void printLines(std::string_view text, Console& console) {
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    console.line(text.substr(0, end));
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
-  }
-}
-
 }  // namespace
 
 int runProgram(const std::vector<std::string>& args, Console& console) {
@@ -63,7 +54,7 @@ int runProgram(const std::vector<std::string>& args, Console& console) {
   std::ifstream file;
   const bool opened = openForReading(file, args[1]);
   if (!opened || args.size() > 2) {
-    printLines(isHelpOption(args[1]) ? helpText() : commandLineErrorText(), console);
+    console.lines(isHelpOption(args[1]) ? helpText() : commandLineErrorText());
     return 0;
   }
   runBatch(file, args[1], console);

@@ -37,18 +37,7 @@ std::string gridView(const Grid& grid) {
 }
 
 void showGrid(const Grid& grid, Console& console) {
-  const std::string text = gridView(grid);
-  std::string_view rest = text;
-  while (!rest.empty()) {
-    const std::size_t end = rest.find('\n');
-    if (end == 0) {
-      console.emptyLine();
-    } else {
-      console.line(rest.substr(0, end));
-    }
-    if (end == std::string_view::npos) break;
-    rest.remove_prefix(end + 1);
-  }
+  console.lines(gridView(grid));
 }
 
 }  // namespace haravoija

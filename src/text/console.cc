@@ -19,6 +19,15 @@ void Console::emptyLine() {
   out_.flush();
 }
 
+void Console::lines(std::string_view text) {
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    line(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+}
+
 void Console::write(std::string_view text) {
   out_ << fromCp850(text, charset_);
   out_.flush();

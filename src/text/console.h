@@ -26,6 +26,9 @@ class Console {
   void line(std::string_view text);
   // Writes a line end and flushes.
   void emptyLine();
+  // Writes text made of lines separated by "\n" as line() would, one line at
+  // a time; a last line without "\n" still gets its line end.
+  void lines(std::string_view text);
   // Writes the CP850 text without a line end (for lines built in pieces) and
   // flushes.
   void write(std::string_view text);

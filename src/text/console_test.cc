@@ -24,6 +24,14 @@ TEST(ConsoleTest, ReadsLinesAndReportsTheEnd) {
   EXPECT_EQ(fake.output(), "> > > > ");
 }
 
+TEST(ConsoleTest, LinesEndEveryLineOnce) {
+  FakeConsole fake;
+  fake.console().lines("\nyksi\n\nkaksi\n");
+  fake.console().lines("kolme");
+  fake.console().lines("");
+  EXPECT_EQ(fake.output(), "\nyksi\n\nkaksi\nkolme\n");
+}
+
 TEST(ConsoleTest, ConvertsAtTheBoundaryOnly) {
   FakeConsole utf8("\303\244iti\n\342\202\254\n", Charset::kUtf8);
   Console& console = utf8;

@@ -33,15 +33,6 @@ constexpr std::array<std::string_view, 16> kHelpLines = {
     " > +oma.html     // Voit lis\204t\204 sanoja my\224s vanhoista ristikoista.",
 };
 
-void printText(std::string_view text, Console& console) {
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    console.line(text.substr(0, end));
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
-  }
-}
-
 void removeCommand(std::string_view line, WordList& list, Console& console) {
   if (list.empty()) {
     console.line("VIRHE: Yht\204\204n sanaa ei ole annettu!");
@@ -108,7 +99,7 @@ WordEntryOutcome runWordEntry(WordList& list, std::string& title, Console& conso
       if (!list.empty()) return WordEntryOutcome::kFinished;
       console.line("VIRHE: Anna v\204hint\204\204n yksi sana!");
     } else if (line == "N" || line == "n") {
-      printText(formatWordListing(list), console);
+      console.lines(formatWordListing(list));
     } else if (line.front() == '-') {
       removeCommand(line, list, console);
     } else if (line.front() == '#') {

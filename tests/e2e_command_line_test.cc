@@ -1,0 +1,43 @@
+// End-to-end: the command line's help and error paths on the real binary.
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "test_util.h"
+
+namespace haravoija::testing {
+namespace {
+
+const std::string kError = "Tiedostosta ei voida lukea. \nSaat apua kirjoittamalla haravoija -h.\n";
+
+TEST(E2eCommandLine, HelpOptionsPrintTheHelpText) {
+  TempDir dir;
+  const std::string help = helpText();
+  ASSERT_NE(help.find("\n                       Haravoija v. 1.2 \n"), std::string::npos);
+  ASSERT_NE(help.find(" Ohjelma tallentaa valmiin ristikon tiedostoon out.html.\n"),
+            std::string::npos);
+  for (const char* option : {"-h", "-H", "--help", "-?", "/?"}) {
+    const RunResult run = runBinary({option}, "", dir.path());
+    EXPECT_EQ(run.exitStatus, 0) << option;
+    EXPECT_EQ(run.out, help) << option;
+    EXPECT_EQ(run.err, "") << option;
+  }
+  // Arguments after the first are never looked at.
+  EXPECT_EQ(runBinary({"-h", "more"}, "", dir.path()).out, help);
+}
+
+TEST(E2eCommandLine, UnknownOptionsMissingFilesAndExtraArgumentsGetTheErrorText) {
+  TempDir dir;
+  dir.write("sanat.txt", "kissa koira\n");
+  const std::vector<std::vector<std::string>> cases = {
+      {"-x"}, {"--HELP"}, {"puuttuu.txt"}, {"sanat.txt", "more"}, {"-x", "-h"}};
+  for (const auto& args : cases) {
+    const RunResult run = runBinary(args, "", dir.path());
+    EXPECT_EQ(run.exitStatus, 0) << args[0];
+    EXPECT_EQ(run.out, kError) << args[0];
+    EXPECT_EQ(run.err, "") << args[0];
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "out.html"));
+}
+
+}  // namespace
+}  // namespace haravoija::testing
