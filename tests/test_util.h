@@ -64,7 +64,8 @@ struct RunResult {
 struct RunOptions {
   // Entries "NAME=value" added to the environment (LC_ALL=C is set first).
   std::vector<std::string> env;
-  // Kills the program once this has passed; zero waits for ever.
+  // Kills the program (SIGKILL, timedOut set) once this has passed; zero
+  // leaves only the one-minute alarm below.
   std::chrono::milliseconds timeout{0};
   // RLIMIT_FSIZE in bytes, with SIGXFSZ ignored so that an oversized write
   // fails with EFBIG instead of killing the program.
