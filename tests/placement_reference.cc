@@ -12,14 +12,22 @@ const int kColumnStep[9] = {0, 1, 1, -1, -1, 1, 0, -1, 0};
 
 bool inBounds(int code, int row, int column, int length, int rows, int columns) {
   switch (code) {
-    case 1: return row + length <= rows && column + length <= columns;
-    case 2: return row + 1 >= length && column + length <= columns;
-    case 3: return row + 1 >= length && column + 1 >= length;
-    case 4: return row + length <= rows && column + 1 >= length;
-    case 5: return column + length <= columns;
-    case 6: return row + length <= rows;
-    case 7: return column + 1 >= length;
-    default: return row + 1 >= length;
+    case 1:
+      return row + length <= rows && column + length <= columns;
+    case 2:
+      return row + 1 >= length && column + length <= columns;
+    case 3:
+      return row + 1 >= length && column + 1 >= length;
+    case 4:
+      return row + length <= rows && column + 1 >= length;
+    case 5:
+      return column + length <= columns;
+    case 6:
+      return row + length <= rows;
+    case 7:
+      return column + 1 >= length;
+    default:
+      return row + 1 >= length;
   }
 }
 

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "text/letters.h"
+#include "text/selection_sort.h"
 
 namespace haravoija {
 namespace {
@@ -98,13 +99,9 @@ bool wordPrecedes(std::string_view a, std::string_view b) {
 }
 
 void sortDocumentWords(std::vector<std::string>& words) {
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    std::size_t chosen = i;
-    for (std::size_t j = i; j < words.size(); ++j) {
-      if (wordPrecedes(words[j], words[chosen])) chosen = j;
-    }
-    std::swap(words[i], words[chosen]);
-  }
+  // The unstable selection sort by wordPrecedes, whose exact result the list
+  // must keep, computed without its quadratic cost.
+  applySortOrder(words, precedesSelectionSortOrder(words));
 }
 
 std::string puzzleDocument(const Grid& grid, std::string_view title) {

@@ -4,16 +4,22 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 
 #include "puzzle/placement.h"
+#include "puzzle/placer.h"
 
 namespace haravoija {
 namespace {
 
 class Run {
  public:
+  // With `place` null, the run's own Placer makes every placement and every
+  // change of the grid goes through it.
   Run(Grid& grid, const std::vector<std::string>& words, bool children, PlaceFunction place)
-      : grid_(grid), words_(words), children_(children), place_(place) {}
+      : grid_(grid), words_(words), children_(children), place_(place) {
+    if (place_ == nullptr) placer_.emplace(grid_);
+  }
 
   int attempts() const { return attempts_; }
 
@@ -38,10 +44,10 @@ class Run {
   std::vector<std::string> fixedSize(int rows, int columns) {
     const int wordCount = static_cast<int>(words_.size());
     const int attemptLimit = 1000 / wordCount + 10;
-    grid_.reset(rows, columns);
+    reset(rows, columns);
     for (int attempt = 0; attempt < attemptLimit; ++attempt) {
       if (strictAttempt()) return {};
-      grid_.reset(rows, columns);
+      reset(rows, columns);
     }
     std::vector<std::string> unplaced;
     std::size_t tolerance = 1;
@@ -49,11 +55,11 @@ class Run {
     for (;;) {
       tolerantAttempt(unplaced);
       if (counter >= attemptLimit / 5) {
-        grid_.reset(rows, columns);
+        reset(rows, columns);
         ++tolerance;
         counter = 1;
       } else if (unplaced.size() > tolerance) {
-        grid_.reset(rows, columns);
+        reset(rows, columns);
         ++counter;
       } else {
         return unplaced;
@@ -64,30 +70,48 @@ class Run {
   void smallestSize() {
     const int wordCount = static_cast<int>(words_.size());
     const int sizeStepLimit = 500 / wordCount + 5;
-    grid_.reset(1, 1);
+    reset(1, 1);
     for (const std::string& word : words_) {
-      while (!place(word)) grid_.grow();
+      while (!place(word)) grow();
     }
     const int side = std::max(1, grid_.columnCount() - 1);
-    grid_.reset(side, side);
+    reset(side, side);
     int counter = 0;
     for (;;) {
       if (++counter == sizeStepLimit) {
         counter = 0;
-        grid_.grow();
+        grow();
       }
       if (strictAttempt()) return;
-      grid_.clear();
+      clear();
     }
   }
 
  private:
-  bool place(const std::string& word) { return place_(grid_, word, children_); }
+  bool place(const std::string& word) {
+    return placer_ ? placer_->place(word, children_) : place_(grid_, word, children_);
+  }
+  void reset(int rows, int columns) {
+    if (placer_) {
+      placer_->reset(rows, columns);
+    } else {
+      grid_.reset(rows, columns);
+    }
+  }
+  void clear() { reset(grid_.rowCount(), grid_.columnCount()); }
+  void grow() {
+    if (placer_) {
+      placer_->grow();
+    } else {
+      grid_.grow();
+    }
+  }
 
   Grid& grid_;
   const std::vector<std::string>& words_;
   bool children_;
   PlaceFunction place_;
+  std::optional<Placer> placer_;
   int attempts_ = 0;
 };
 
@@ -95,7 +119,7 @@ class Run {
 
 BuildResult buildGrid(Grid& grid, const std::vector<std::string>& words, bool children,
                       Sizing sizing, int rows, int columns, Console& console) {
-  return buildGridWith(grid, words, children, sizing, rows, columns, console, placeWord);
+  return buildGridWith(grid, words, children, sizing, rows, columns, console, nullptr);
 }
 
 BuildResult buildGridWith(Grid& grid, const std::vector<std::string>& words, bool children,

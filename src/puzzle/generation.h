@@ -37,8 +37,9 @@ struct BuildResult {
                                     bool children, Sizing sizing, int rows, int columns,
                                     Console& console);
 
-// The same run with every placement made by `place` instead of the run's own
-// placement (for comparing placement implementations).
+// The same run with every placement made by `place` (placeWord or an
+// equivalent) instead of the run's own placement engine, which a null
+// `place` selects (for comparing placement implementations).
 using PlaceFunction = bool (*)(Grid& grid, std::string_view word, bool children);
 [[nodiscard]] BuildResult buildGridWith(Grid& grid, const std::vector<std::string>& words,
                                         bool children, Sizing sizing, int rows, int columns,

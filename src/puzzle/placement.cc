@@ -2,6 +2,7 @@
 // the placement sharing the most letters.
 #include "puzzle/placement.h"
 
+#include "puzzle/placer.h"
 #include "puzzle/scan_order.h"
 #include "text/letters.h"
 #include "text/random_draw.h"
@@ -38,15 +39,11 @@ ScanStart drawScanStart(int rowCount, int columnCount) {
   return start;
 }
 
-namespace {
-
-// The first placement in scan order among those sharing the most letters
-// (at most length - 2); row -1 when none qualifies.
+// The exhaustive scan cell by cell, for words the masks do not cover (longer
+// than the padding, or holding a space).
 Placement plainScan(Grid& grid, std::string_view word, bool children, ScanStart start) {
   const int rows = grid.rowCount();
   const int columns = grid.columnCount();
-  // Once a placement with length - 2 shared letters is the best, no later
-  // one can replace it.
   const int mostShared = static_cast<int>(word.size()) - 2;
   int bestShared = -1;
   Placement best{-1, -1, Direction::kRight};
@@ -68,15 +65,9 @@ Placement plainScan(Grid& grid, std::string_view word, bool children, ScanStart 
   return best;
 }
 
-}  // namespace
-
 bool placeWord(Grid& grid, std::string_view word, bool children) {
-  const ScanStart start = drawScanStart(grid.rowCount(), grid.columnCount());
-  if (grid.rowCount() == 0 || grid.columnCount() == 0 || word.size() < 2) return false;
-  const Placement best = plainScan(grid, word, children, start);
-  if (best.row < 0) return false;
-  (void)tryPlacement(grid, word, best, true);
-  return true;
+  Placer placer(grid);
+  return placer.place(word, children);
 }
 
 }  // namespace haravoija

@@ -60,17 +60,17 @@ TEST(ScanOrder, StartCellsAndDirectionSequence) {
   for (int i = 0; i < 2; ++i) {
     for (int j = 0; j < 3; ++j) cells.emplace_back(scanLine(1, i, 2), scanLine(2, j, 3));
   }
-  EXPECT_EQ(cells, (std::vector<std::pair<int, int>>{{1, 2}, {1, 0}, {1, 1}, {0, 2}, {0, 0}, {0, 1}}));
+  EXPECT_EQ(cells,
+            (std::vector<std::pair<int, int>>{{1, 2}, {1, 0}, {1, 1}, {0, 2}, {0, 0}, {0, 1}}));
 
   using D = Direction;
   EXPECT_EQ(scanDirections(6, false),
             (std::array<D, 8>{D::kLeft, D::kUp, D::kDownRight, D::kUpRight, D::kUpLeft,
                               D::kDownLeft, D::kRight, D::kDown}));
-  EXPECT_EQ(scanDirections(6, true),
-            (std::array<D, 8>{D::kDown, D::kDown, D::kDown, D::kRight, D::kRight, D::kRight,
-                              D::kRight, D::kDown}));
+  EXPECT_EQ(scanDirections(6, true), (std::array<D, 8>{D::kDown, D::kDown, D::kDown, D::kRight,
+                                                       D::kRight, D::kRight, D::kRight, D::kDown}));
   const std::array<D, 8> inOrder{D::kDownRight, D::kUpRight, D::kUpLeft, D::kDownLeft,
-                                 D::kRight, D::kDown, D::kLeft, D::kUp};
+                                 D::kRight,     D::kDown,    D::kLeft,   D::kUp};
   EXPECT_EQ(scanDirections(8, false), inOrder);
   EXPECT_EQ(scanDirections(0, false), inOrder);
 }
@@ -88,7 +88,8 @@ TEST(PlaceWord, EmptyGridTakesFirstFittingStartInScanOrder) {
     Placement expected{-1, -1, first};
     for (int i = 0; i < 4 && expected.row < 0; ++i) {
       for (int j = 0; j < 5 && expected.row < 0; ++j) {
-        const Placement p{scanLine(start.rowOffset, i, 4), scanLine(start.columnOffset, j, 5), first};
+        const Placement p{scanLine(start.rowOffset, i, 4), scanLine(start.columnOffset, j, 5),
+                          first};
         if (placementInBounds(4, 5, 3, p)) expected = p;
       }
     }

@@ -4,6 +4,7 @@
 #define HARAVOIJA_PUZZLE_SCAN_ORDER_H_
 
 #include <array>
+#include <string_view>
 
 #include "puzzle/placement.h"
 
@@ -17,14 +18,22 @@ struct Step {
 // Row and column step from one letter of a word to the next.
 constexpr Step directionStep(Direction direction) {
   switch (direction) {
-    case Direction::kDownRight: return {1, 1};
-    case Direction::kUpRight: return {-1, 1};
-    case Direction::kUpLeft: return {-1, -1};
-    case Direction::kDownLeft: return {1, -1};
-    case Direction::kRight: return {0, 1};
-    case Direction::kDown: return {1, 0};
-    case Direction::kLeft: return {0, -1};
-    case Direction::kUp: return {-1, 0};
+    case Direction::kDownRight:
+      return {1, 1};
+    case Direction::kUpRight:
+      return {-1, 1};
+    case Direction::kUpLeft:
+      return {-1, -1};
+    case Direction::kDownLeft:
+      return {1, -1};
+    case Direction::kRight:
+      return {0, 1};
+    case Direction::kDown:
+      return {1, 0};
+    case Direction::kLeft:
+      return {0, -1};
+    case Direction::kUp:
+      return {-1, 0};
   }
   return {0, 1};
 }
@@ -49,6 +58,10 @@ struct ScanStart {
 
 // Draws a, b and e in that order, three draws.
 ScanStart drawScanStart(int rowCount, int columnCount);
+
+// The placement placeWord chooses, found by testing every start cell by cell
+// with tryPlacement; row -1 when none qualifies.
+Placement plainScan(Grid& grid, std::string_view word, bool children, ScanStart start);
 
 // The eight direction codes in the order they are scanned for offset e; in a
 // children's puzzle every code is mapped to Right or Down.

@@ -46,10 +46,12 @@ TEST_F(ImportCommandTest, FileNameChecksComeFirst) {
   }
   // Names that pass the check but do not open.
   std::filesystem::create_directory(dir_.path() / "kansio.txt");
+  const std::string missing = (dir_.path() / "puuttuu.txt").string();
+  const std::string folder = (dir_.path() / "kansio.txt").string();
   for (const std::string& line :
-       {"+" + (dir_.path() / "puuttuu.txt").string(), "+" + (dir_.path() / "kansio.txt").string(),
-        "+ " + words_, "+" + words_ + "x",
-        "+" + (dir_.path() / "puuttuu.txt").string() + " a 5 x"}) {
+       {std::string("+").append(missing), std::string("+").append(folder),
+        std::string("+ ").append(words_), std::string("+").append(words_).append("x"),
+        std::string("+").append(missing).append(" a 5 x")}) {
     EXPECT_EQ(command(line), kUnreadable) << line;
   }
   EXPECT_TRUE(list_.empty());
@@ -103,7 +105,7 @@ TEST_F(ImportCommandTest, PlainOrDocumentByTheLine) {
 
 TEST_F(ImportCommandTest, FinnishFileNameIsLookedUpInIso88591) {
   (void)dir_.write("\344iti.txt", "\344iti\n");
-  (void)command("+" + (dir_.path() / "\204iti.txt").string());
+  (void)command(std::string("+").append((dir_.path() / "\204iti.txt").string()));
   EXPECT_EQ(list_.words(), Words{"\204iti"});
 }
 

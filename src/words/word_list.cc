@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "text/letters.h"
+#include "text/selection_sort.h"
 
 namespace haravoija {
 
@@ -50,16 +51,13 @@ bool WordList::contains(std::string_view word) const {
 }
 
 void WordList::sortLongestFirst() {
-  // Deliberately the plain selection sort: the placement order of words of
-  // equal length, and so every puzzle for a given seed, depends on its exact
-  // swaps.
-  for (std::size_t i = 0; i < words_.size(); ++i) {
-    std::size_t chosen = i;
-    for (std::size_t j = i + 1; j < words_.size(); ++j) {
-      if (words_[j].size() > words_[chosen].size()) chosen = j;
-    }
-    std::swap(words_[i], words_[chosen]);
-  }
+  // The order of words of equal length, and so every puzzle for a given
+  // seed, depends on the exact swaps of the selection sort; this computes its
+  // result without its quadratic cost on long lists.
+  std::vector<long long> keys;
+  keys.reserve(words_.size());
+  for (const std::string& word : words_) keys.push_back(-static_cast<long long>(word.size()));
+  applySortOrder(words_, selectionSortOrder(keys));
 }
 
 AddWordOutcome addTypedWord(WordList& list, std::string_view line, Console& console) {
