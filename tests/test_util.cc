@@ -2,13 +2,17 @@
 #include "test_util.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <thread>
 
 namespace haravoija::testing {
 
@@ -55,10 +59,18 @@ std::string slurp(int fd) {
 
 RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
                     const std::filesystem::path& workDir, const std::vector<std::string>& env) {
+  RunOptions options;
+  options.env = env;
+  return runBinary(args, input, workDir, options);
+}
+
+RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
+                    const std::filesystem::path& workDir, const RunOptions& options) {
   // Input, output and error go through temporary files so that large inputs
   // and outputs cannot dead-lock on pipe buffers.
   TempDir io;
-  const std::filesystem::path inPath = io.write("stdin", input);
+  const std::filesystem::path inPath =
+      options.stdinPath ? *options.stdinPath : io.write("stdin", input);
   const std::filesystem::path outPath = io.path() / "stdout";
   const std::filesystem::path errPath = io.path() / "stderr";
 
@@ -76,7 +88,16 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& inp
     // input) is killed instead of stalling the suite and filling the disk.
     ::alarm(kRunTimeLimitSeconds);
     ::setenv("LC_ALL", "C", 1);
-    for (const std::string& entry : env) ::putenv(const_cast<char*>(entry.c_str()));
+    for (const std::string& entry : options.env) ::putenv(const_cast<char*>(entry.c_str()));
+    if (options.fileSizeLimit) {
+      ::signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{*options.fileSizeLimit, *options.fileSizeLimit};
+      if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(127);
+    }
+    if (options.addressSpaceLimit) {
+      const rlimit limit{*options.addressSpaceLimit, *options.addressSpaceLimit};
+      if (::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(127);
+    }
     std::vector<char*> argv;
     std::string binary = HARAVOIJA_BINARY;
     argv.push_back(binary.data());
@@ -86,10 +107,25 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& inp
     ::execv(binary.c_str(), argv.data());
     ::_exit(127);
   }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
   RunResult result;
+  int status = 0;
+  rusage usage{};
+  const auto deadline = std::chrono::steady_clock::now() + options.timeout;
+  for (;;) {
+    const pid_t done = ::wait4(pid, &status, options.timeout.count() > 0 ? WNOHANG : 0, &usage);
+    if (done == pid) break;
+    if (done < 0 && errno != EINTR) throw std::runtime_error("wait4 failed");
+    if (done == 0 && std::chrono::steady_clock::now() >= deadline) {
+      ::kill(pid, SIGKILL);
+      result.timedOut = true;
+      while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+      }
+      break;
+    }
+    if (done == 0) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
   result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  result.maxRssKb = usage.ru_maxrss;
   const int outFd = ::open(outPath.c_str(), O_RDONLY);
   const int errFd = ::open(errPath.c_str(), O_RDONLY);
   result.out = slurp(outFd);

@@ -3,7 +3,9 @@
 #ifndef HARAVOIJA_TESTS_TEST_UTIL_H_
 #define HARAVOIJA_TESTS_TEST_UTIL_H_
 
+#include <chrono>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -48,9 +50,32 @@ class TempDir {
 std::string readFile(const std::filesystem::path& path);
 
 struct RunResult {
+  // The exit status, or 128 plus the signal that ended the program.
   int exitStatus = -1;
   std::string out;
   std::string err;
+  // True when the watchdog had to kill the program.
+  bool timedOut = false;
+  // The program's peak resident memory in kilobytes.
+  long maxRssKb = 0;
+};
+
+// Limits and plumbing for one run of the binary.
+struct RunOptions {
+  // Entries "NAME=value" added to the environment (LC_ALL=C is set first).
+  std::vector<std::string> env;
+  // Kills the program (SIGKILL, timedOut set) once this has passed; zero
+  // leaves only the one-minute alarm below.
+  std::chrono::milliseconds timeout{0};
+  // RLIMIT_FSIZE in bytes, with SIGXFSZ ignored so that an oversized write
+  // fails with EFBIG instead of killing the program.
+  std::optional<unsigned long> fileSizeLimit;
+  // RLIMIT_AS in bytes (useless under AddressSanitizer, which reserves far
+  // more address space than it uses).
+  std::optional<unsigned long> addressSpaceLimit;
+  // Standard input read from this file (a FIFO, a huge file) instead of
+  // the `input` bytes.
+  std::optional<std::filesystem::path> stdinPath;
 };
 
 // Runs the haravoija binary in `workDir` with `args`, feeding `input` on
@@ -58,8 +83,9 @@ struct RunResult {
 // "NAME=value" added to the environment). A run still going after a minute
 // is killed by SIGALRM (exitStatus 128 + 14).
 RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
-                    const std::filesystem::path& workDir,
-                    const std::vector<std::string>& env = {});
+                    const std::filesystem::path& workDir, const std::vector<std::string>& env = {});
+RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
+                    const std::filesystem::path& workDir, const RunOptions& options);
 
 }  // namespace haravoija::testing
 

@@ -64,11 +64,11 @@ inline void readBlock(Block& block, const std::uint64_t* row, int offset) {
 // Folds the lanes within the vector unit; reading them one by one would go
 // through memory.
 inline bool isZero(const Block& block) {
-  typedef std::int64_t Order __attribute__((vector_size(8 * kLanes)));
 #if defined(__clang__)
   const Block half = block | __builtin_shufflevector(block, block, 2, 3, 0, 1);
   const Block all = half | __builtin_shufflevector(half, half, 1, 0, 3, 2);
 #else
+  typedef std::int64_t Order __attribute__((vector_size(8 * kLanes)));
   const Block half = block | __builtin_shuffle(block, Order{2, 3, 0, 1});
   const Block all = half | __builtin_shuffle(half, Order{1, 0, 3, 2});
 #endif

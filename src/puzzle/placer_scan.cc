@@ -55,8 +55,9 @@ int Placer::sharedLetters(int row, int column, Step step, int length) const {
 }
 
 // Built for the wider vector unit where the processor has one; the same
-// code either way.
-#if defined(__x86_64__) && defined(__has_attribute)
+// code either way. Not with clang 14, which leaves the member function
+// undefined at link time when it is cloned.
+#if defined(__x86_64__) && defined(__has_attribute) && !defined(__clang__)
 #if __has_attribute(target_clones)
 #define HARAVOIJA_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
 #endif
