@@ -12,13 +12,6 @@ namespace {
 using namespace std::string_literals;
 
 const std::string kGoodbye = "Kiitos ohjelman k\204yt\224st\204!\n";
-const std::string kSaveRefused =
-    "Antamassasi tiedostonimess\204 on kiellettyj\204 merkkej\204. Anna uusi nimi. \n"
-    "Muista antaa tiedostonimi ilman p\204\204tett\204.\n";
-const std::string kRowsRefused =
-    "VIRHE: Sy\224te ei ole kelvollinen. Anna vaakarivien m\204\204r\204 uudelleen.\n";
-const std::string kColumnsRefused =
-    "VIRHE: Sy\224te ei ole kelvollinen. Anna pystyrivien m\204\204r\204 uudelleen.\n";
 // Title, words, finish; then a normal puzzle at the smallest size with
 // random letters.
 const std::string kPuzzle = "Aihe\nkissa\nkoira\nhevonen\nL\n1\n1\n1\n";
@@ -45,13 +38,10 @@ std::vector<std::string> filesIn(const std::filesystem::path& dir) {
 }
 
 TEST(E2eDialogue, EndOfInputAtEveryPromptSaysGoodbyeAndExitsWithZero) {
-  // A few prompts through the binary; every prompt is covered in-process.
+  // Two prompts through the binary; every prompt is covered in-process.
   const std::string cases[] = {
-      "",                           // title
-      "Aihe\n",                     // word entry with an empty list
-      "Aihe\nkissa\nL\n1\n2\n",     // rows
-      "Aihe\nkissa\nL\n1\n1\n2\n",  // hidden phrase
-      kPuzzle + "1\n.\n",           // save prompt after a refusal
+      "",                  // title
+      kPuzzle + "1\n.\n",  // save prompt after a refusal
   };
   TempDir dir;
   for (const std::string& input : cases) {
@@ -64,93 +54,29 @@ TEST(E2eDialogue, EndOfInputAtEveryPromptSaysGoodbyeAndExitsWithZero) {
   EXPECT_TRUE(filesIn(dir.path()).empty());
 }
 
-TEST(E2eDialogue, SaveUnderTheTitleAndUnderGivenNames) {
+TEST(E2eDialogue, SaveUnderTheTitleAndUnderAGivenName) {
   TempDir dir;
   // The title is capitalised; an empty answer names the file after it.
-  const std::string input =
-      "\204-sanat\nkissa\nkoira\nL\n1\n1\n1\n"
-      "1\n\n"
-      "1\na/b\nristikko.html\nris\0ti\nristikko\n"
-      "5\n"s;
-  const RunResult run = runBinary({}, input, dir.path());
+  const RunResult run =
+      runBinary({}, "\204-sanat\nkissa\nkoira\nL\n1\n1\n1\n1\n\n1\nristikko\n5\n", dir.path());
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_NE(run.out.find("> Ruudukko tallennettu tiedostoon \204-sanat.html.\n\n"),
             std::string::npos);
-  EXPECT_NE(run.out.find("> " + kSaveRefused + "> " + kSaveRefused + "> " + kSaveRefused +
-                         "> Ruudukko tallennettu tiedostoon ristikko.html.\n\n"),
+  EXPECT_NE(run.out.find("> Ruudukko tallennettu tiedostoon ristikko.html.\n\n"),
             std::string::npos)
       << run.out;
-  EXPECT_TRUE(endsWith(run.out, "   5. Lopeta ohjelma\n> " + kGoodbye));
   EXPECT_EQ(filesIn(dir.path()), (std::vector<std::string>{"Ristikko.html", "\304-sanat.html"}));
   // Both saves are the same puzzle under the same title.
   EXPECT_EQ(readFile(dir.path() / "Ristikko.html"), readFile(dir.path() / "\304-sanat.html"));
 }
 
-TEST(E2eDialogue, NumberPromptsRefuseUntilAValidCount) {
-  TempDir dir;
-  const std::string rows = "1001\n0\n-5\n\n12 \n1e2\n" + std::string(40, '9') + "\n+7\n";
-  const std::string columns = "x\n  7\n";
-  const RunResult run =
-      runBinary({}, "Aihe\nkissa\nL\n1\n2\n" + rows + columns + "3\n5\n", dir.path());
-  EXPECT_EQ(run.exitStatus, 0);
-  EXPECT_EQ(count(run.out, kRowsRefused), 7U);
-  EXPECT_EQ(count(run.out, kColumnsRefused), 1U);
-  EXPECT_NE(run.out.find("(ristikon koko: 7x7, ristikossa 1 sanaa)"), std::string::npos) << run.out;
-
-  const RunResult other = runBinary({}, "Aihe\nkissa\nL\n1\n2\n1000\n007\n3\n5\n", dir.path());
-  EXPECT_EQ(count(other.out, kRowsRefused), 0U);
-  EXPECT_NE(other.out.find("(ristikon koko: 1000x7, ristikossa 1 sanaa)"), std::string::npos);
-}
-
-TEST(E2eDialogue, FitWarningThenTheFillMenu) {
-  TempDir dir;
-  const RunResult run =
-      runBinary({}, "Aihe\nkoira\nhevonen\nkissat\nL\n1\n2\n2\n2\n\n3\n5\n", dir.path());
-  EXPECT_EQ(run.exitStatus, 0);
-  EXPECT_NE(run.out.find("\nVAROITUS: Seuraavat sanat eiv\204t mahtuneet ristikkoon: \n"
-                         " hevonen\n kissat\n koira\n\n(paina enter jatkaaksesi)\n\n"),
-            std::string::npos)
-      << run.out;
-  EXPECT_TRUE(endsWith(run.out, "> " + kGoodbye));
-}
-
 // A 1 x 1 puzzle holds no word of two letters or more, so this run does not
-// depend on the random generator: the whole transcript is fixed.
+// depend on the random generator: the whole transcript is fixed. The welcome
+// and the command help before it are checked byte for byte in-process.
 TEST(E2eDialogue, WholeTranscriptOfAPuzzleThatHoldsNoWord) {
   TempDir dir;
   const RunResult run = runBinary({}, "kissat\nkissa\nL\n1\n2\n1\n1\n\n3\n5\n", dir.path());
-  const std::string rule(79, '-');
   const std::string expected =
-      "\n"
-      "                       Haravoija v. 1.2 \n"
-      "\n"
-      " Tervetuloa sanaristikkojen laadintaohjelmaan. Ohjelma laatii\n"
-      " sanaristikkoja antamistasi sanoista. Lopuksi ohjelma tallentaa\n"
-      " valmiin ristikon ja sanat html-dokumentiksi, jonka voi sitten\n"
-      " esimerkiksi tulostaa. \n" +
-      rule + "\n" +
-      "\n"
-      "Anna ristikon aihe. \n"
-      "> \n"
-      "Anna nyt ristikkoon haluamasi sanat. Voit k\204ytt\204\204 seuraavia komentoja:\n" +
-      rule + "\n" +
-      " > L             // Lopettaa sanojen kyselemisen.\n"
-      " > N             // N\204ytt\204\204 annetut sanat.\n"
-      " > /POISTU       // Poistuu ohjelmasta v\204litt\224masti.\n"
-      " > A             // N\204ytt\204\204 n\204m\204 aputekstit.\n"
-      " > kissa         // Lis\204\204 ristikkoon sanan kissa.\n"
-      " > -kissa        // Poistaa ristikosta sanan kissa.\n"
-      " > -             // Poistaa viimeisimm\204n lis\204tyn sanan.\n"
-      " > ---           // Poistaa listasta kaikki sanat.\n"
-      " > #Jee          // Muuttaa otsikoksi Jee\n"
-      " > +kunnat.txt   // Lis\204\204 kaikki tiedoston kunnat.txt sanat ristikkoon.\n"
-      " > +sanat.txt a  // Lis\204\204 kaikki tiedostosta sanat.txt loytyv\204t a-kirjaimella\n"
-      "                 // alkavat sanat ristikkoon\n"
-      " > +nimet.txt 30 // Kone arpoo 30 sanaa nimet.txt -tiedostosta ja lis\204\204\n"
-      "                 // ne ristikkoon\n"
-      " > +nimet.txt a 5// Voit my\224s yhdist\204\204 komentoja n\204in\n"
-      " > +oma.html     // Voit lis\204t\204 sanoja my\224s vanhoista ristikoista.\n" +
-      rule + "\n" +
       "\n"
       "Anna ensimm\204inen sana / tiedosto.\n"
       "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
@@ -193,7 +119,10 @@ TEST(E2eDialogue, WholeTranscriptOfAPuzzleThatHoldsNoWord) {
       "> " +
       kGoodbye;
   EXPECT_EQ(run.exitStatus, 0);
-  EXPECT_EQ(run.out, expected);
+  EXPECT_TRUE(run.out.starts_with("\n                       Haravoija v. 1.2 \n")) << run.out;
+  EXPECT_EQ(count(run.out, "\nAnna ristikon aihe. \n> \nAnna nyt ristikkoon"), 1U);
+  ASSERT_GE(run.out.size(), expected.size());
+  EXPECT_EQ(run.out.substr(run.out.size() - expected.size()), expected);
   EXPECT_EQ(run.err, "");
 }
 

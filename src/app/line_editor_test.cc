@@ -32,11 +32,6 @@ TEST(LineEditorTest, PipedInputBehavesAsWithoutEditor) {
   EXPECT_EQ(plain.exitStatus, 0);
   EXPECT_EQ(plain.out, c850.output());
   EXPECT_EQ(plain.err, "");
-
-  const RunResult utf8 = runBinary({}, input, dir.path(), {"LC_ALL=C.UTF-8"});
-  FakeConsole cUtf8(input, Charset::kUtf8);
-  EXPECT_EQ(runProgram({"haravoija"}, cUtf8), 0);
-  EXPECT_EQ(utf8.out, cUtf8.output());
 }
 
 #ifdef HARAVOIJA_HAVE_LIBEDIT

@@ -55,12 +55,6 @@ Session run(const std::string& input, Session session = {}) {
   return session;
 }
 
-TEST(WordEntryTest, HelpScreen) {
-  FakeConsole console;
-  printCommandHelp(console);
-  EXPECT_EQ(console.output(), kHelp);
-}
-
 TEST(WordEntryTest, SingleLetterCommandsAndWords) {
   const Session s = run("\nl\naa\nA\nk\nN\nL \n/poistu \nn\nL\nnot read\n");
   EXPECT_EQ(s.outcome, WordEntryOutcome::kFinished);

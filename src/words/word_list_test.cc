@@ -98,13 +98,6 @@ TEST(WordListTest, RemovalKeepsKeysInStep) {
   EXPECT_TRUE(list.contains("KISSA"));
 }
 
-TEST(WordListTest, AllLetters) {
-  EXPECT_TRUE(allLetters(""));
-  EXPECT_TRUE(allLetters("AZaz\204\206\216\217\224\231"));
-  EXPECT_FALSE(allLetters("a b"));
-  EXPECT_FALSE(allLetters("\344"));
-}
-
 TEST(WordListTest, SortLongestFirstIsTheUnstableSelectionSort) {
   WordList list;
   for (const char* word : {"ab", "cde", "fg", "hij"}) list.add(word);
