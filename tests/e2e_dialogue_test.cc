@@ -16,27 +16,6 @@ const std::string kGoodbye = "Kiitos ohjelman k\204yt\224st\204!\n";
 // random letters.
 const std::string kPuzzle = "Aihe\nkissa\nkoira\nhevonen\nL\n1\n1\n1\n";
 
-std::size_t count(const std::string& text, const std::string& part) {
-  std::size_t n = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-    ++n;
-  }
-  return n;
-}
-
-bool endsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-std::vector<std::string> filesIn(const std::filesystem::path& dir) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 TEST(E2eDialogue, EndOfInputAtEveryPromptSaysGoodbyeAndExitsWithZero) {
   // Two prompts through the binary; every prompt is covered in-process.
   const std::string cases[] = {
@@ -48,7 +27,7 @@ TEST(E2eDialogue, EndOfInputAtEveryPromptSaysGoodbyeAndExitsWithZero) {
     const RunResult run = runBinary({}, input, dir.path());
     EXPECT_EQ(run.exitStatus, 0) << input;
     EXPECT_TRUE(endsWith(run.out, "> " + kGoodbye)) << input;
-    EXPECT_EQ(count(run.out, kGoodbye), 1U) << input;
+    EXPECT_EQ(occurrences(run.out, kGoodbye), 1U) << input;
     EXPECT_EQ(run.err, "") << input;
   }
   EXPECT_TRUE(filesIn(dir.path()).empty());
@@ -120,7 +99,7 @@ TEST(E2eDialogue, WholeTranscriptOfAPuzzleThatHoldsNoWord) {
       kGoodbye;
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_TRUE(run.out.starts_with("\n                       Haravoija v. 1.2 \n")) << run.out;
-  EXPECT_EQ(count(run.out, "\nAnna ristikon aihe. \n> \nAnna nyt ristikkoon"), 1U);
+  EXPECT_EQ(occurrences(run.out, "\nAnna ristikon aihe. \n> \nAnna nyt ristikkoon"), 1U);
   ASSERT_GE(run.out.size(), expected.size());
   EXPECT_EQ(run.out.substr(run.out.size() - expected.size()), expected);
   EXPECT_EQ(run.err, "");
@@ -137,7 +116,7 @@ TEST(E2eDialogue, ChoiceFourReseedsAndChoiceTwoGoesOn) {
                             "1\nkolmas\n" + "3\n1\n1\nneljas\n5\n";
   const RunResult run = runBinary({}, input, dir.path(), *env);
   EXPECT_EQ(run.exitStatus, 0);
-  EXPECT_EQ(count(run.out, "Tervetuloa sanaristikkojen laadintaohjelmaan."), 2U);
+  EXPECT_EQ(occurrences(run.out, "Tervetuloa sanaristikkojen laadintaohjelmaan."), 2U);
   const std::string first = readFile(dir.path() / "Eka.html");
   ASSERT_FALSE(first.empty()) << run.out;
   EXPECT_EQ(readFile(dir.path() / "Toka.html"), first);

@@ -61,18 +61,6 @@ inline std::size_t hugeInputMegabytes() {
   return underSanitizer() ? 32 : 256;
 }
 
-inline bool endsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-inline std::size_t occurrences(const std::string& text, const std::string& part) {
-  std::size_t n = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-    ++n;
-  }
-  return n;
-}
-
 // What every run of the program must do, whatever its input: end by itself,
 // with status 0, the goodbye line once and last, nothing on standard error,
 // and no temporary file left in `dir`.

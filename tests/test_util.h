@@ -46,6 +46,13 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// How often `part` occurs in `text`, overlapping occurrences included.
+std::size_t occurrences(const std::string& text, const std::string& part);
+// True when `text` ends with `end`.
+bool endsWith(const std::string& text, const std::string& end);
+// The names of the entries of a folder, sorted.
+std::vector<std::string> filesIn(const std::filesystem::path& folder);
+
 // Reads a whole file as bytes ("" when missing).
 std::string readFile(const std::filesystem::path& path);
 

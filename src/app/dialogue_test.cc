@@ -11,14 +11,6 @@
 namespace haravoija {
 namespace {
 
-std::size_t count(const std::string& text, const std::string& part) {
-  std::size_t n = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-    ++n;
-  }
-  return n;
-}
-
 // Runs the dialogue in a fresh folder, so that a stray save cannot litter
 // the source tree, and fails the test if it wrote any file.
 std::string runOn(const std::string& input) {
@@ -65,14 +57,14 @@ TEST(Dialogue, EndOfInputAtAnyPromptEndsWithTheGoodbyeLine) {
     const std::string out = runOn(input);
     ASSERT_GE(out.size(), kGoodbye.size()) << input;
     EXPECT_EQ(out.substr(out.size() - kGoodbye.size()), kGoodbye) << input;
-    EXPECT_EQ(count(out, kGoodbye), 1U) << input;
+    EXPECT_EQ(testing::occurrences(out, kGoodbye), 1U) << input;
   }
 }
 
 TEST(Dialogue, NoGenerationWithoutWords) {
   const std::string out = runOn("Aihe\n");
-  EXPECT_EQ(count(out, kGenerating), 0U);
-  EXPECT_EQ(count(out, kDifficultyMenu), 0U);
+  EXPECT_EQ(testing::occurrences(out, kGenerating), 0U);
+  EXPECT_EQ(testing::occurrences(out, kDifficultyMenu), 0U);
 }
 
 TEST(Dialogue, WelcomeAndTitlePrompt) {
@@ -91,36 +83,36 @@ TEST(Dialogue, WelcomeAndTitlePrompt) {
 TEST(Dialogue, QuitCommandOfWordEntryEndsAtOnce) {
   const std::string out = runOn("Aihe\nkissa\n/poistu\n1\n1\n");
   EXPECT_EQ(out.substr(out.size() - kGoodbye.size()), kGoodbye);
-  EXPECT_EQ(count(out, kGoodbye), 1U);
-  EXPECT_EQ(count(out, kDifficultyMenu), 0U);
+  EXPECT_EQ(testing::occurrences(out, kGoodbye), 1U);
+  EXPECT_EQ(testing::occurrences(out, kDifficultyMenu), 0U);
 }
 
 TEST(Dialogue, ChoiceTwoAsksTheSettingsAgainButNotTheTitleOrWords) {
   const std::string out = runOn(kWords + "1\n1\n1\n2\n2\n2\n5\n6\n1\n5\n");
-  EXPECT_EQ(count(out, "Anna ristikon aihe. \n"), 1U);
-  EXPECT_EQ(count(out, kDifficultyMenu), 2U);
-  EXPECT_EQ(count(out, "    2. Haluan m\204\204ritell\204 itse ristikon koon\n"), 2U);
-  EXPECT_EQ(count(out, kGenerating), 2U);
-  EXPECT_EQ(count(out, "(ristikon koko: 5x6, ristikossa 2 sanaa)"), 1U);
-  EXPECT_EQ(count(out, kFillMenu), 2U);
-  EXPECT_EQ(count(out, kEndMenu), 2U);
+  EXPECT_EQ(testing::occurrences(out, "Anna ristikon aihe. \n"), 1U);
+  EXPECT_EQ(testing::occurrences(out, kDifficultyMenu), 2U);
+  EXPECT_EQ(testing::occurrences(out, "    2. Haluan m\204\204ritell\204 itse ristikon koon\n"), 2U);
+  EXPECT_EQ(testing::occurrences(out, kGenerating), 2U);
+  EXPECT_EQ(testing::occurrences(out, "(ristikon koko: 5x6, ristikossa 2 sanaa)"), 1U);
+  EXPECT_EQ(testing::occurrences(out, kFillMenu), 2U);
+  EXPECT_EQ(testing::occurrences(out, kEndMenu), 2U);
 }
 
 TEST(Dialogue, ChoiceThreeKeepsTheSettingsAndAsksTheFillModeAgain) {
   const std::string out = runOn(kWords + "2\n2\n10\n12\n3\n3\n3\n5\n");
-  EXPECT_EQ(count(out, kDifficultyMenu), 1U);
-  EXPECT_EQ(count(out, "(ristikon koko: 10x12, ristikossa 2 sanaa)"), 2U);
-  EXPECT_EQ(count(out, kFillMenu), 2U);
-  EXPECT_EQ(count(out, "VAROITUS"), 0U);
-  EXPECT_EQ(count(out, kEndMenu), 2U);
+  EXPECT_EQ(testing::occurrences(out, kDifficultyMenu), 1U);
+  EXPECT_EQ(testing::occurrences(out, "(ristikon koko: 10x12, ristikossa 2 sanaa)"), 2U);
+  EXPECT_EQ(testing::occurrences(out, kFillMenu), 2U);
+  EXPECT_EQ(testing::occurrences(out, "VAROITUS"), 0U);
+  EXPECT_EQ(testing::occurrences(out, kEndMenu), 2U);
 }
 
 TEST(Dialogue, ChoiceFourStartsOverWithAnEmptyList) {
   const std::string out = runOn(kWords + "1\n1\n1\n4\nUusi\nhevonen\nL\n1\n1\n1\n5\n");
-  EXPECT_EQ(count(out, "Tervetuloa sanaristikkojen laadintaohjelmaan."), 2U);
-  EXPECT_EQ(count(out, "Anna ristikon aihe. \n"), 2U);
-  EXPECT_EQ(count(out, "ristikossa 2 sanaa)"), 1U);
-  EXPECT_EQ(count(out, "ristikossa 1 sanaa)"), 1U);
+  EXPECT_EQ(testing::occurrences(out, "Tervetuloa sanaristikkojen laadintaohjelmaan."), 2U);
+  EXPECT_EQ(testing::occurrences(out, "Anna ristikon aihe. \n"), 2U);
+  EXPECT_EQ(testing::occurrences(out, "ristikossa 2 sanaa)"), 1U);
+  EXPECT_EQ(testing::occurrences(out, "ristikossa 1 sanaa)"), 1U);
 }
 
 TEST(Dialogue, FitWarningListsTheLeftOutWordsAndWaits) {
@@ -133,7 +125,7 @@ TEST(Dialogue, FitWarningListsTheLeftOutWordsAndWaits) {
   ASSERT_NE(at, std::string::npos) << out;
   // The pause took the line, so the fill menu's answer is the next one.
   EXPECT_LT(at, out.find(kFillMenu));
-  EXPECT_EQ(count(out, "(ristikon koko: 2x2, ristikossa 0 sanaa)"), 1U);
+  EXPECT_EQ(testing::occurrences(out, "(ristikon koko: 2x2, ristikossa 0 sanaa)"), 1U);
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 namespace haravoija {
 
 std::string welcomeText() {
-  return "\n"
-         "                       Haravoija v. 1.2 \n"
+  return "\n" + std::string(kBannerLine) +
+         "\n"
          "\n"
          " Tervetuloa sanaristikkojen laadintaohjelmaan. Ohjelma laatii\n"
          " sanaristikkoja antamistasi sanoista. Lopuksi ohjelma tallentaa\n"

@@ -8,6 +8,8 @@
 
 namespace haravoija {
 
+// The banner that opens both the welcome text and the help text.
+inline constexpr std::string_view kBannerLine = "                       Haravoija v. 1.2 ";
 inline constexpr std::string_view kGoodbyeLine = "Kiitos ohjelman k\204yt\224st\204!";
 inline constexpr std::string_view kTitleQuestion = "Anna ristikon aihe. ";
 inline constexpr std::string_view kTitleRefused =

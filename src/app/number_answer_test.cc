@@ -29,24 +29,16 @@ TEST(ParseGridSide, SignedDecimalsInRangeOnly) {
   }
 }
 
-std::size_t count(const std::string& text, const std::string& part) {
-  std::size_t n = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-    ++n;
-  }
-  return n;
-}
-
 TEST(AskGridSide, RepeatsWithTwoLinesPerRefusalUntilAValidLine) {
   testing::FakeConsole rows("1001\n\n12 \n+7\n0\n");
   EXPECT_EQ(askGridSide(GridSide::kRows, rows), 7);
-  EXPECT_EQ(count(rows.output(), "> "), 4U);
-  EXPECT_EQ(count(rows.output(), "VIRHE: Sy\224te ei ole kelvollinen. Anna vaakarivien"), 3U);
-  EXPECT_EQ(count(rows.output(), "\nVaakarivien lukum\204\204r\204 tulee olla"), 3U);
+  EXPECT_EQ(testing::occurrences(rows.output(), "> "), 4U);
+  EXPECT_EQ(testing::occurrences(rows.output(), "VIRHE: Sy\224te ei ole kelvollinen. Anna vaakarivien"), 3U);
+  EXPECT_EQ(testing::occurrences(rows.output(), "\nVaakarivien lukum\204\204r\204 tulee olla"), 3U);
 
   testing::FakeConsole columns("0");
   EXPECT_EQ(askGridSide(GridSide::kColumns, columns), std::nullopt);
-  EXPECT_EQ(count(columns.output(), "Anna pystyrivien m\204\204r\204 uudelleen.\n"), 1U);
+  EXPECT_EQ(testing::occurrences(columns.output(), "Anna pystyrivien m\204\204r\204 uudelleen.\n"), 1U);
   EXPECT_TRUE(columns.output().ends_with("1 - 1000.\n> "));
 }
 

@@ -6,14 +6,15 @@
 #include <string_view>
 
 #include "app/batch_run.h"
+#include "app/dialogue_texts.h"
 #include "app/dialogue.h"
 #include "text/files.h"
 
 namespace haravoija {
 
 std::string helpText() {
-  return "\n"
-         "                       Haravoija v. 1.2 \n"
+  return "\n" + std::string(kBannerLine) +
+         "\n"
          "\n"
          " Voit antaa ohjelmalle parametrin\204 tiedoston.\n"
          " T\204ll\224in kone tekee sen sanoista ristikon\n"

@@ -22,14 +22,7 @@ class SaveDialogueTest : public ::testing::Test {
   }
   ~SaveDialogueTest() override { std::filesystem::current_path(previous_); }
 
-  std::vector<std::string> files() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir_.path())) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  std::vector<std::string> files() const { return testing::filesIn(dir_.path()); }
 
   testing::TempDir dir_;
   std::filesystem::path previous_;

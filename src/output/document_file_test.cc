@@ -46,15 +46,6 @@ class Umask {
   mode_t previous_;
 };
 
-std::vector<std::string> folderEntries(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 Grid sampleGrid() {
   Grid grid = create(2, 2);
   grid.rows = {"KA", "\216T"};
@@ -75,7 +66,7 @@ TEST(DocumentFileTest, WritesIso88591NameAndReportsLowerCaseName) {
   FakeConsole fake;
   writePuzzleDocument(sampleGrid(), "El\204imet", "El\204imet", fake);
   EXPECT_EQ(fake.output(), "Ruudukko tallennettu tiedostoon el\204imet.html.\n\n");
-  EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"El\344imet.html"});
+  EXPECT_EQ(testing::filesIn(dir.path()), std::vector<std::string>{"El\344imet.html"});
   EXPECT_EQ(testing::readFile(dir.path() / "El\344imet.html"),
             puzzleDocument(sampleGrid(), "El\204imet"));
   EXPECT_EQ(fileMode(dir.path() / "El\344imet.html"), 0664u);
@@ -88,7 +79,7 @@ TEST(DocumentFileTest, Utf8ConsoleNamesFileInUtf8AndModeFollowsUmask) {
   FakeConsole fake("", Charset::kUtf8);
   writePuzzleDocument(sampleGrid(), "Kiss\204", "t", fake);
   EXPECT_EQ(fake.output(), "Ruudukko tallennettu tiedostoon kiss\xc3\xa4.html.\n\n");
-  EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"Kiss\xc3\xa4.html"});
+  EXPECT_EQ(testing::filesIn(dir.path()), std::vector<std::string>{"Kiss\xc3\xa4.html"});
   EXPECT_EQ(fileMode(dir.path() / "Kiss\xc3\xa4.html"), 0644u);
 }
 
@@ -100,7 +91,7 @@ TEST(DocumentFileTest, OverwritesEarlierDocument) {
   writePuzzleDocument(sampleGrid(), "Kissat", "Kissat", fake);
   EXPECT_EQ(fake.output(), "Ruudukko tallennettu tiedostoon kissat.html.\n\n");
   EXPECT_EQ(testing::readFile(dir.path() / "Kissat.html"), puzzleDocument(sampleGrid(), "Kissat"));
-  EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"Kissat.html"});
+  EXPECT_EQ(testing::filesIn(dir.path()), std::vector<std::string>{"Kissat.html"});
 }
 
 TEST(DocumentFileTest, UnwritablePlacesFailAndLeaveNothingBehind) {
@@ -128,7 +119,7 @@ TEST(DocumentFileTest, UnwritablePlacesFailAndLeaveNothingBehind) {
   writePuzzleDocument(sampleGrid(), std::string(300, 'a'), "t", tooLong);
   EXPECT_EQ(tooLong.output(), kFailure);
 
-  EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"Kissat.html"});
+  EXPECT_EQ(testing::filesIn(dir.path()), std::vector<std::string>{"Kissat.html"});
 }
 
 TEST(DocumentFileTest, WriteErrorIsReportedAndEarlierDocumentKept) {
@@ -154,7 +145,7 @@ TEST(DocumentFileTest, WriteErrorIsReportedAndEarlierDocumentKept) {
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0) << "the failure message was not shown";
   EXPECT_EQ(testing::readFile(dir.path() / "Kissat.html"), earlier);
-  EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"Kissat.html"});
+  EXPECT_EQ(testing::filesIn(dir.path()), std::vector<std::string>{"Kissat.html"});
 }
 
 TEST(DocumentFileTest, WriteProtectedDocumentIsNotReplaced) {
@@ -180,7 +171,7 @@ TEST(DocumentFileTest, WriteProtectedDocumentIsNotReplaced) {
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0) << "the failure message was not shown";
   EXPECT_EQ(testing::readFile(target), earlier);
-  EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"Kissat.html"});
+  EXPECT_EQ(testing::filesIn(dir.path()), std::vector<std::string>{"Kissat.html"});
 }
 
 }  // namespace
