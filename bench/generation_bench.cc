@@ -9,15 +9,16 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
-#include <sstream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "../tests/placement_reference.cc"
 #include "puzzle/generation.h"
 #include "puzzle/grid.h"
-#include "text/console.h"
+#include "reference_model.h"
+#include "text/file_system.h"
+#include "text/random_source.h"
 #include "words/word_file.h"
 #include "words/word_list.h"
 
@@ -31,18 +32,19 @@ struct Timed {
 };
 
 Timed timeRun(const std::vector<std::string>& words, unsigned seed, Sizing sizing, int rows,
-              int columns, PlaceFunction place) {
-  std::istringstream in;
-  std::ostringstream out;
-  Console console(in, out);
+              int columns, bool reference) {
+  PlatformRandom random;
   Timed timed;
   std::srand(seed);
   timed.grid = create(sizing == Sizing::kFixed ? rows : 1, sizing == Sizing::kFixed ? columns : 1);
   const std::clock_t start = std::clock();
-  timed.result =
-      place == nullptr
-          ? buildGrid(timed.grid, words, false, sizing, rows, columns, console)
-          : buildGridWith(timed.grid, words, false, sizing, rows, columns, console, place);
+  if (reference) {
+    timed.result.unplacedWords =
+        testing::referenceBuildGrid(timed.grid, words, false, sizing, rows, columns, random)
+            .unplacedWords;
+  } else {
+    timed.result = buildGrid(timed.grid, words, false, sizing, rows, columns, random);
+  }
   timed.seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
   return timed;
 }
@@ -57,11 +59,11 @@ long peakMemoryKb() {
 }
 
 bool readList(const std::string& path, std::vector<std::string>& words) {
-  std::ifstream file(path, std::ios::binary);
+  PosixFileSystem files;
+  const std::unique_ptr<InputFile> file = files.openForReading(path);
   if (!file) return false;
   WordList list;
-  for (std::string& word : readWordFile(file, WordFileMode::kPlain, list))
-    list.add(std::move(word));
+  (void)importBatchFile(*file, WordFileMode::kPlain, list);
   list.sortLongestFirst();
   words = list.words();
   return true;
@@ -69,12 +71,12 @@ bool readList(const std::string& path, std::vector<std::string>& words) {
 
 void report(std::string_view name, const std::vector<std::string>& words, unsigned seed,
             Sizing sizing, int rows, int columns, std::size_t referenceLimit) {
-  const Timed fast = timeRun(words, seed, sizing, rows, columns, nullptr);
+  const Timed fast = timeRun(words, seed, sizing, rows, columns, false);
   std::printf("%-22.*s %7zu %5dx%-5d %8d %9.3f", static_cast<int>(name.size()), name.data(),
               words.size(), fast.grid.rowCount(), fast.grid.columnCount(), fast.result.attempts,
               fast.seconds);
   if (words.size() <= referenceLimit) {
-    const Timed plain = timeRun(words, seed, sizing, rows, columns, testing::referencePlaceWord);
+    const Timed plain = timeRun(words, seed, sizing, rows, columns, true);
     const bool same = plain.grid.rows == fast.grid.rows &&
                       plain.grid.placedWords == fast.grid.placedWords &&
                       plain.result.unplacedWords == fast.result.unplacedWords;

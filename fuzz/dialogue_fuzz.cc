@@ -14,9 +14,12 @@
 #include <string>
 #include <string_view>
 
+#include "app/console.h"
+#include "app/environment.h"
 #include "app/program.h"
 #include "text/charset.h"
-#include "text/console.h"
+#include "text/file_system.h"
+#include "text/random_source.h"
 
 // The program seeds its generator from the clock; a fixed clock makes every
 // input replay the same puzzles, so a crash found once can be reproduced.
@@ -104,7 +107,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::istringstream in{std::string(bytes)};
   std::ostringstream out;
   haravoija::Console console(in, out, charset);
-  if (haravoija::runProgram({"haravoija"}, console) != 0) fail("exit status not 0");
+  haravoija::PosixFileSystem files;
+  haravoija::PlatformRandom random;
+  haravoija::Environment env{console, files, random};
+  if (haravoija::runProgram({"haravoija"}, env) != 0) fail("exit status not 0");
 
   const std::string goodbye = haravoija::fromCp850("Kiitos ohjelman k\204yt\224st\204!\n", charset);
   const std::string shown = out.str();

@@ -1,5 +1,5 @@
-// Helpers shared by the tests: a console over string streams, temporary
-// folders, and running the real binary.
+// Helpers shared by the tests: temporary folders, reading files, and running
+// the real binary.
 #ifndef HARAVOIJA_TESTS_TEST_UTIL_H_
 #define HARAVOIJA_TESTS_TEST_UTIL_H_
 
@@ -10,26 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "text/console.h"
 
 namespace haravoija::testing {
-
-// A Console reading `input` and recording everything written.
-class FakeConsole {
- public:
-  explicit FakeConsole(std::string input = "", Charset charset = Charset::kPassthrough)
-      : in_(std::move(input)), console_(in_, out_, charset) {}
-  Console& console() { return console_; }
-  operator Console&() { return console_; }
-  std::string output() const { return out_.str(); }
-  // Discards what has been written so far.
-  void clearOutput() { out_.str(""); }
-
- private:
-  std::istringstream in_;
-  std::ostringstream out_;
-  Console console_;
-};
 
 // A fresh empty folder, removed with everything in it on destruction.
 class TempDir {

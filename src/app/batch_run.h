@@ -2,17 +2,17 @@
 #ifndef HARAVOIJA_APP_BATCH_RUN_H_
 #define HARAVOIJA_APP_BATCH_RUN_H_
 
-#include <istream>
 #include <string_view>
 
-#include "text/console.h"
+#include "app/environment.h"
+#include "text/file_system.h"
 
 namespace haravoija {
 
 // `file` is open on `argument` (command-line bytes). Makes a normal puzzle at
 // the smallest size, fills it with random letters, shows it, writes out.html
 // and prints the goodbye line.
-void runBatch(std::istream& file, std::string_view argument, Console& console);
+void runBatch(InputFile& file, std::string_view argument, Environment& env);
 
 }  // namespace haravoija
 

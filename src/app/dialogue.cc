@@ -8,18 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "app/dialogue_texts.h"
+#include "app/fill_menu.h"
 #include "app/menu.h"
+#include "app/messages.h"
 #include "app/number_answer.h"
 #include "app/puzzle_settings.h"
+#include "app/puzzle_steps.h"
 #include "app/save_dialogue.h"
-#include "output/grid_view.h"
-#include "puzzle/fill.h"
-#include "puzzle/generation.h"
+#include "app/word_entry.h"
 #include "puzzle/grid.h"
 #include "text/letters.h"
-#include "text/random_draw.h"
-#include "words/word_entry.h"
 #include "words/word_list.h"
 
 namespace haravoija {
@@ -48,15 +46,14 @@ enum class Step {
 };
 
 struct Session {
-  explicit Session(Console& c) : console(c) {}
+  explicit Session(Environment& e) : env(e), console(e.console) {}
+  Environment& env;
   Console& console;
   WordList words;
   std::string title;
   PuzzleSettings settings;
   // Show the difficulty and size menus before the next puzzle.
   bool settingsWanted = true;
-  // The list is new since the last puzzle and must be put in length order.
-  bool newWordList = true;
   Grid grid;
   // Words the last fixed-size run had to leave out.
   std::vector<std::string> leftOut;
@@ -68,7 +65,7 @@ Step welcome(Session& s) {
 }
 
 Step askTitle(Session& s) {
-  s.console.line(kTitleQuestion);
+  s.console.line("Anna ristikon aihe. ");
   for (;;) {
     std::optional<std::string> answer = s.console.ask();
     if (!answer) return Step::kQuit;
@@ -82,30 +79,26 @@ Step askTitle(Session& s) {
 
 Step startWords(Session& s) {
   s.console.emptyLine();
-  seedFromClock();
+  s.env.random.seedFromClock();
   return Step::kEnterWords;
 }
 
 Step enterWords(Session& s) {
-  if (runWordEntry(s.words, s.title, s.console) == WordEntryOutcome::kQuit) return Step::kEnd;
+  if (runWordEntry(s.words, s.title, s.env) == WordEntryOutcome::kQuit) return Step::kEnd;
   // Word entry ends with an empty list only when the input has ended.
   return s.words.empty() ? Step::kQuit : Step::kSettingsEntry;
 }
 
 Step settingsEntry(Session& s) {
   s.console.emptyLine();
-  s.settings.children = false;
-  s.settings.rows = 1;
-  s.settings.columns = 1;
+  s.settings = PuzzleSettings{};
   s.settingsWanted = true;
-  s.newWordList = true;
+  // Once per new list: the puzzles made from the same words keep its order.
+  s.words.sortLongestFirst();
   return Step::kCycleTop;
 }
 
-Step cycleTop(Session& s) {
-  if (s.newWordList) s.words.sortLongestFirst();
-  return s.settingsWanted ? Step::kAskDifficulty : Step::kGenerate;
-}
+Step cycleTop(Session& s) { return s.settingsWanted ? Step::kAskDifficulty : Step::kGenerate; }
 
 Step askDifficultyStep(Session& s) {
   const std::optional<int> choice = askDifficulty(s.console);
@@ -138,11 +131,7 @@ Step askColumns(Session& s) {
 }
 
 Step generate(Session& s) {
-  const PuzzleSettings& p = s.settings;
-  const bool fixed = p.sizing == Sizing::kFixed;
-  s.grid = fixed ? create(p.rows, p.columns) : create(1, 1);
-  BuildResult result = buildGrid(s.grid, s.words.words(), p.children, p.sizing, fixed ? p.rows : 1,
-                                 fixed ? p.columns : 1, s.console);
+  BuildResult result = generatePuzzle(s.grid, s.words.words(), s.settings, s.env);
   // The list is never empty here; should it be, there is no puzzle to go on with.
   if (result.status == BuildResult::Status::kNoWords) return Step::kQuit;
   s.leftOut = std::move(result.unplacedWords);
@@ -158,7 +147,7 @@ Step fitWarning(Session& s) {
 }
 
 Step fill(Session& s) {
-  (void)chooseFill(s.grid, s.console);
+  (void)chooseFill(s.grid, s.env);
   return Step::kShowGrid;
 }
 
@@ -169,7 +158,6 @@ Step showGridStep(Session& s) {
 
 Step endMenu(Session& s) {
   s.settingsWanted = true;
-  s.newWordList = false;
   const std::optional<int> choice = askEndChoice(s.console);
   if (!choice) return Step::kQuit;
   switch (*choice) {
@@ -194,7 +182,7 @@ Step endMenu(Session& s) {
 }
 
 Step save(Session& s) {
-  if (runSaveDialogue(s.grid, s.title, s.console) == SaveOutcome::kInputEnded) return Step::kQuit;
+  if (runSaveDialogue(s.grid, s.title, s.env) == SaveOutcome::kInputEnded) return Step::kQuit;
   return Step::kEndMenu;
 }
 
@@ -247,8 +235,8 @@ Step runStep(Step step, Session& s) {
 
 }  // namespace
 
-void runDialogue(Console& console) {
-  Session session(console);
+void runDialogue(Environment& env) {
+  Session session(env);
   Step step = Step::kWelcome;
   while (step != Step::kEnd) step = runStep(step, session);
 }

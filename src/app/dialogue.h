@@ -2,12 +2,12 @@
 #ifndef HARAVOIJA_APP_DIALOGUE_H_
 #define HARAVOIJA_APP_DIALOGUE_H_
 
-#include "text/console.h"
+#include "app/environment.h"
 
 namespace haravoija {
 
 // Runs the dialogue until the user quits or the input ends.
-void runDialogue(Console& console);
+void runDialogue(Environment& env);
 
 }  // namespace haravoija
 

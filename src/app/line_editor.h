@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "text/console.h"
+#include "app/console.h"
 
 namespace haravoija {
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "fakes.h"
 #include "test_util.h"
 
 namespace haravoija {
@@ -27,8 +28,8 @@ TEST(LineEditorTest, PipedInputBehavesAsWithoutEditor) {
   TempDir dir;
   const std::string input = "El\303\244imet\r\nkissa\n\nn\nL \n/POISTU\nkoira\n";
   const RunResult plain = runBinary({}, input, dir.path());
-  FakeConsole c850(input);
-  EXPECT_EQ(runProgram({"haravoija"}, c850), 0);
+  testing::FakeEnvironment c850(input);
+  EXPECT_EQ(runProgram({"haravoija"}, c850.env), 0);
   EXPECT_EQ(plain.exitStatus, 0);
   EXPECT_EQ(plain.out, c850.output());
   EXPECT_EQ(plain.err, "");

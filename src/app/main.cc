@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "app/console.h"
+#include "app/environment.h"
 #include "app/line_editor.h"
 #include "app/program.h"
 #include "text/charset.h"
-#include "text/console.h"
+#include "text/file_system.h"
+#include "text/random_source.h"
 
 int main(int argc, char** argv) {
   // A closed output pipe must not kill the program; console write errors are ignored.
@@ -20,6 +23,9 @@ int main(int argc, char** argv) {
   if (::isatty(STDIN_FILENO) && ::isatty(STDOUT_FILENO)) {
     (void)haravoija::useTerminalLineEditor(console);
   }
+  haravoija::PosixFileSystem files;
+  haravoija::PlatformRandom random;
+  haravoija::Environment env{console, files, random};
   std::vector<std::string> args(argv, argv + argc);
-  return haravoija::runProgram(args, console);
+  return haravoija::runProgram(args, env);
 }

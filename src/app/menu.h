@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "text/console.h"
+#include "app/console.h"
 
 namespace haravoija {
 

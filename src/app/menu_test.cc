@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "test_util.h"
+#include "fakes.h"
 
 namespace haravoija {
 namespace {

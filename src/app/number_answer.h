@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "text/console.h"
+#include "app/console.h"
 
 namespace haravoija {
 

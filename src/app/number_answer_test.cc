@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "fakes.h"
 #include "test_util.h"
 
 namespace haravoija {

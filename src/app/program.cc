@@ -2,13 +2,12 @@
 #include "app/program.h"
 
 #include <array>
-#include <fstream>
+#include <memory>
 #include <string_view>
 
 #include "app/batch_run.h"
-#include "app/dialogue_texts.h"
 #include "app/dialogue.h"
-#include "text/files.h"
+#include "app/messages.h"
 
 namespace haravoija {
 
@@ -45,20 +44,19 @@ bool isHelpOption(std::string_view arg) {
 
 }  // namespace
 
-int runProgram(const std::vector<std::string>& args, Console& console) {
+int runProgram(const std::vector<std::string>& args, Environment& env) {
   if (args.size() < 2) {
-    runDialogue(console);
+    runDialogue(env);
     return 0;
   }
   // The file is opened before the options are looked at: a file named -h is
   // a word file, not a request for help.
-  std::ifstream file;
-  const bool opened = openForReading(file, args[1]);
-  if (!opened || args.size() > 2) {
-    console.lines(isHelpOption(args[1]) ? helpText() : commandLineErrorText());
+  const std::unique_ptr<InputFile> file = env.files.openForReading(args[1]);
+  if (!file || args.size() > 2) {
+    env.console.lines(isHelpOption(args[1]) ? helpText() : commandLineErrorText());
     return 0;
   }
-  runBatch(file, args[1], console);
+  runBatch(*file, args[1], env);
   return 0;
 }
 

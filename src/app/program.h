@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "text/console.h"
+#include "app/environment.h"
 
 namespace haravoija {
 
@@ -16,7 +16,7 @@ std::string commandLineErrorText();
 
 // Runs the program on its arguments (element 0 the program name, as bytes
 // from the command line). Always returns 0, the exit status.
-int runProgram(const std::vector<std::string>& args, Console& console);
+int runProgram(const std::vector<std::string>& args, Environment& env);
 
 }  // namespace haravoija
 

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "output/document.h"
+#include "app/puzzle_steps.h"
 #include "text/letters.h"
 
 namespace haravoija {
@@ -14,7 +14,8 @@ bool acceptFileNameAnswer(std::string& answer) {
   return answer.find('.') == std::string::npos && answer.find('\0') == std::string::npos;
 }
 
-SaveOutcome runSaveDialogue(const Grid& grid, std::string_view title, Console& console) {
+SaveOutcome runSaveDialogue(const Grid& grid, std::string_view title, Environment& env) {
+  Console& console = env.console;
   console.emptyLine();
   console.line("Anna tiedostonimi, johon tallennetaan. Huom: \216l\204 anna p\204\204tett\204.");
   console.line("Tiedostonimeen lis\204t\204\204n automaattisesti p\204\204te .html.");
@@ -24,8 +25,7 @@ SaveOutcome runSaveDialogue(const Grid& grid, std::string_view title, Console& c
     std::optional<std::string> answer = console.ask();
     if (!answer) return SaveOutcome::kInputEnded;
     if (acceptFileNameAnswer(*answer)) {
-      writePuzzleDocument(grid, answer->empty() ? title : std::string_view(*answer), title,
-                          console);
+      savePuzzle(grid, answer->empty() ? title : std::string_view(*answer), title, env);
       return SaveOutcome::kHandedOver;
     }
     console.line("Antamassasi tiedostonimess\204 on kiellettyj\204 merkkej\204. Anna uusi nimi. ");

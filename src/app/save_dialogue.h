@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/environment.h"
 #include "puzzle/grid.h"
-#include "text/console.h"
 
 namespace haravoija {
 
@@ -18,14 +18,14 @@ namespace haravoija {
 [[nodiscard]] bool acceptFileNameAnswer(std::string& answer);
 
 enum class SaveOutcome {
-  kHandedOver,  // the document writer ran and reported its outcome
+  kHandedOver,  // the document was written or its failure reported
   kInputEnded,  // the input ended before a name was accepted; nothing written
 };
 
-// Asks for a file name until one is accepted, then writes the document under
+// Asks for a file name until one is accepted, then saves the document under
 // it, or under the title when the answer was empty.
 [[nodiscard]] SaveOutcome runSaveDialogue(const Grid& grid, std::string_view title,
-                                          Console& console);
+                                          Environment& env);
 
 }  // namespace haravoija
 

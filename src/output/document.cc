@@ -165,4 +165,13 @@ std::string puzzleDocument(const Grid& grid, std::string_view title) {
   return out;
 }
 
+bool writePuzzleDocument(FileSystem& files, const Grid& grid, std::string_view stem,
+                         std::string_view title, Charset consoleCharset) {
+  const std::string name = std::string(stem) + ".html";
+  // A NUL would cut the name short and the file would land under another
+  // name than the one reported.
+  if (name.find('\0') != std::string::npos) return false;
+  return files.replaceFile(diskFileName(name, consoleCharset), puzzleDocument(grid, title));
+}
+
 }  // namespace haravoija

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "puzzle/grid.h"
-#include "text/console.h"
+#include "text/charset.h"
+#include "text/file_system.h"
 
 namespace haravoija {
 
@@ -22,13 +23,12 @@ void sortDocumentWords(std::vector<std::string>& words);
 // the hidden phrase have & < > written as character references.
 std::string puzzleDocument(const Grid& grid, std::string_view title);
 
-// Writes puzzleDocument under the stem plus ".html" (named on disk as the
-// console's character set says) and prints the outcome. The document is
-// complete on disk or not written at all: on any failure, a NUL in the stem
-// included, an earlier file of that name stays as it was. New files get the
-// rights 0664 less the umask.
-void writePuzzleDocument(const Grid& grid, std::string_view stem, std::string_view title,
-                         Console& console);
+// Saves puzzleDocument under the stem plus ".html", the name on disk made
+// from the CP850 stem as the console's character set says (diskFileName).
+// False when it could not be saved (a NUL in the stem included); the file
+// system then keeps an earlier file of that name as it was.
+[[nodiscard]] bool writePuzzleDocument(FileSystem& files, const Grid& grid, std::string_view stem,
+                                       std::string_view title, Charset consoleCharset);
 
 }  // namespace haravoija
 

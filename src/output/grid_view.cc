@@ -1,4 +1,4 @@
-// Text of the console grid view and the thin layer that prints it.
+// Text of the console grid view.
 #include "output/grid_view.h"
 
 #include <algorithm>
@@ -34,10 +34,6 @@ std::string gridView(const Grid& grid) {
   text += "(ristikon koko: " + std::to_string(grid.rowCount()) + "x" + std::to_string(columns) +
           ", ristikossa " + std::to_string(grid.placedWords.size()) + " sanaa)\n\n";
   return text;
-}
-
-void showGrid(const Grid& grid, Console& console) {
-  console.lines(gridView(grid));
 }
 
 }  // namespace haravoija

@@ -5,15 +5,11 @@
 #include <string>
 
 #include "puzzle/grid.h"
-#include "text/console.h"
 
 namespace haravoija {
 
 // The console view of the grid as CP850 lines, each ending in "\n".
 std::string gridView(const Grid& grid);
-
-// Prints gridView(grid).
-void showGrid(const Grid& grid, Console& console);
 
 }  // namespace haravoija
 

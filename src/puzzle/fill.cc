@@ -1,12 +1,9 @@
-// Random, hidden-phrase and empty fills, and the console menu that picks one.
+// Random and hidden-phrase fills of the cells no word uses.
 #include "puzzle/fill.h"
 
 #include <array>
-#include <optional>
-#include <string>
 
 #include "text/letters.h"
-#include "text/random_draw.h"
 
 namespace haravoija {
 namespace {
@@ -17,39 +14,23 @@ constexpr std::array<unsigned char, 29> kRandomAlphabet = {
     'P', 'Q', 'R', 'S', 'T', 'U', 'V', 'W', 'X', 'Y', 'Z',
     kCapitalARing, kCapitalAUmlaut, kCapitalOUmlaut};
 
-unsigned char randomLetter() {
+char randomLetter(RandomSource& random) {
   // Every index gets 1129 or 1130 of the 32768 draw values.
-  const int index = drawRandom() * static_cast<int>(kRandomAlphabet.size()) / (kRandomMax + 1);
-  return kRandomAlphabet[static_cast<std::size_t>(index)];
-}
-
-void askForPhraseFill(Grid& grid, Console& console) {
-  const int needed = grid.emptyCellCount();
-  const std::string count = std::to_string(needed);
-  console.line("Anna sana / lause, joka muodostuu j\204ljellej\204\204vist\204 kirjaimista. ");
-  console.line("Sanassa / lauseessa pit\204\204 olla yhteens\204 " + count + " kirjainta.");
-  std::string last;  // the empty phrase when input ends before any line
-  while (std::optional<std::string> answer = console.ask()) {
-    last = std::move(*answer);
-    const std::size_t letters = removeSpaces(last).size();
-    if (letters == static_cast<std::size_t>(needed)) break;
-    console.line("VIRHE: Sanassa / lauseessa pit\204\204 olla yhteens\204 " + count + " kirjainta.");
-    console.line("Antamassasi sanassa / lauseessa oli " + std::to_string(letters) + " kirjainta.");
-  }
-  fillWithPhrase(grid, last);
+  const int index = random.draw() * static_cast<int>(kRandomAlphabet.size()) / (kRandomMax + 1);
+  return static_cast<char>(kRandomAlphabet[static_cast<std::size_t>(index)]);
 }
 
 }  // namespace
 
-void fillRandom(Grid& grid) {
+void fillRandom(Grid& grid, RandomSource& random) {
   for (std::string& row : grid.rows) {
     for (char& cell : row) {
-      if (cell == kEmptyCell) cell = static_cast<char>(randomLetter());
+      if (cell == kEmptyCell) cell = randomLetter(random);
     }
   }
 }
 
-void fillWithPhrase(Grid& grid, std::string_view line) {
+void fillWithPhrase(Grid& grid, std::string_view line, RandomSource& random) {
   grid.hiddenPhrase.clear();
   for (char c : line) {
     grid.hiddenPhrase += static_cast<char>(toLowerLetter(static_cast<unsigned char>(c)));
@@ -62,7 +43,7 @@ void fillWithPhrase(Grid& grid, std::string_view line) {
       if (next < letters.size()) {
         cell = static_cast<char>(toUpperLetter(static_cast<unsigned char>(letters[next++])));
       } else {
-        cell = static_cast<char>(randomLetter());
+        cell = randomLetter(random);
       }
     }
   }
@@ -75,31 +56,6 @@ std::string removeSpaces(std::string_view text) {
     if (c != ' ') out += c;
   }
   return out;
-}
-
-FillMode chooseFill(Grid& grid, Console& console) {
-  console.emptyLine();
-  console.line("Ruudukkoon j\204i " + std::to_string(grid.emptyCellCount()) +
-               " tyhj\204\204 kohtaa. ");
-  console.line("Valitse seuraavista:");
-  console.line("   1. Anna koneen t\204ytt\204\204 ristikon tyhj\204t kohdat");
-  console.line("      satunnaisilla kirjaimilla. (suositus)");
-  console.line("   2. Haluan ett\204 j\204ljelle j\204\204vist\204 kirjaimista muodostuu jokin sana.");
-  console.line("   3. J\204t\204 kohdat tyhjiksi.");
-  // A valid answer is acted on at once, so when input ends the last line read
-  // was never a valid answer and nothing is filled.
-  while (std::optional<std::string> answer = console.ask()) {
-    if (*answer == "1") {
-      fillRandom(grid);
-      return FillMode::kRandomLetters;
-    }
-    if (*answer == "2") {
-      askForPhraseFill(grid, console);
-      return FillMode::kHiddenPhrase;
-    }
-    if (*answer == "3") return FillMode::kLeaveEmpty;
-  }
-  return FillMode::kNone;
 }
 
 }  // namespace haravoija

@@ -4,9 +4,7 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <optional>
 
-#include "puzzle/placement.h"
 #include "puzzle/placer.h"
 
 namespace haravoija {
@@ -14,12 +12,8 @@ namespace {
 
 class Run {
  public:
-  // With `place` null, the run's own Placer makes every placement and every
-  // change of the grid goes through it.
-  Run(Grid& grid, const std::vector<std::string>& words, bool children, PlaceFunction place)
-      : grid_(grid), words_(words), children_(children), place_(place) {
-    if (place_ == nullptr) placer_.emplace(grid_);
-  }
+  Run(Grid& grid, const std::vector<std::string>& words, bool children, RandomSource& random)
+      : grid_(grid), words_(words), children_(children), placer_(grid, random) {}
 
   int attempts() const { return attempts_; }
 
@@ -88,74 +82,56 @@ class Run {
   }
 
  private:
-  bool place(const std::string& word) {
-    return placer_ ? placer_->place(word, children_) : place_(grid_, word, children_);
-  }
-  void reset(int rows, int columns) {
-    if (placer_) {
-      placer_->reset(rows, columns);
-    } else {
-      grid_.reset(rows, columns);
-    }
-  }
-  void clear() { reset(grid_.rowCount(), grid_.columnCount()); }
-  void grow() {
-    if (placer_) {
-      placer_->grow();
-    } else {
-      grid_.grow();
-    }
-  }
+  bool place(const std::string& word) { return placer_.placeWord(word, children_); }
+  void reset(int rows, int columns) { placer_.reset(rows, columns); }
+  void clear() { placer_.clear(); }
+  void grow() { placer_.grow(); }
 
   Grid& grid_;
   const std::vector<std::string>& words_;
   bool children_;
-  PlaceFunction place_;
-  std::optional<Placer> placer_;
+  Placer placer_;
   int attempts_ = 0;
 };
 
 }  // namespace
 
 BuildResult buildGrid(Grid& grid, const std::vector<std::string>& words, bool children,
-                      Sizing sizing, int rows, int columns, Console& console) {
-  return buildGridWith(grid, words, children, sizing, rows, columns, console, nullptr);
-}
-
-BuildResult buildGridWith(Grid& grid, const std::vector<std::string>& words, bool children,
-                          Sizing sizing, int rows, int columns, Console& console,
-                          PlaceFunction place) {
+                      Sizing sizing, int rows, int columns, RandomSource& random) {
   BuildResult result;
   if (words.empty()) {
     result.status = BuildResult::Status::kNoWords;
     return result;
   }
-  console.emptyLine();
-  console.line("Odota. Luodaan sanaristikko annetuista sanoista...");
-
-  // A word of fewer than two letters fits nowhere, and the size search would
-  // grow the grid for it without end: such words are left out from the start.
+  // A word that fits no grid would make the size search grow the grid
+  // without end: such words are left out from the start.
   std::vector<std::string> placeable;
-  std::vector<std::string> neverFit;
+  bool allPlaceable = true;
   for (const std::string& word : words) {
-    (word.size() >= 2 ? placeable : neverFit).push_back(word);
+    if (fitsSomeGrid(word)) {
+      placeable.push_back(word);
+    } else {
+      allPlaceable = false;
+    }
   }
-  Run run(grid, placeable, children, place);
   if (placeable.empty()) {
     grid.reset(sizing == Sizing::kFixed ? std::max(1, rows) : 1,
                sizing == Sizing::kFixed ? std::max(1, columns) : 1);
-  } else if (sizing == Sizing::kFixed) {
-    result.unplacedWords = run.fixedSize(std::max(1, rows), std::max(1, columns));
   } else {
-    run.smallestSize();
+    Run run(grid, placeable, children, random);
+    if (sizing == Sizing::kFixed) {
+      result.unplacedWords = run.fixedSize(std::max(1, rows), std::max(1, columns));
+    } else {
+      run.smallestSize();
+    }
+    result.attempts = run.attempts();
   }
-  result.attempts = run.attempts();
-  if (!neverFit.empty()) {
+  if (!allPlaceable) {
     // Back into list order among the words the run left out.
     std::vector<std::string> unplaced;
     std::size_t next = 0;
     for (const std::string& word : words) {
-      if (word.size() < 2) {
+      if (!fitsSomeGrid(word)) {
         unplaced.push_back(word);
       } else if (next < result.unplacedWords.size() && result.unplacedWords[next] == word) {
         unplaced.push_back(result.unplacedWords[next++]);

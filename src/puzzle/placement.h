@@ -1,13 +1,15 @@
-// Placing one word into the grid: the exhaustive scan that prefers crossings.
+// The geometry and order of the placement scan: the eight directions, the
+// three random offsets of one scan and the sequence of directions it tries.
 #ifndef HARAVOIJA_PUZZLE_PLACEMENT_H_
 #define HARAVOIJA_PUZZLE_PLACEMENT_H_
 
-#include <string_view>
+#include <array>
 
-#include "puzzle/grid.h"
+#include "text/random_source.h"
 
 namespace haravoija {
 
+// The direction codes of the scan, in their numeric order.
 enum class Direction {
   kDownRight = 1,
   kUpRight = 2,
@@ -25,19 +27,57 @@ struct Placement {
   Direction direction = Direction::kRight;
 };
 
-struct PlacementTest {
-  bool fits = false;
-  int sharedLetters = 0;
+struct Step {
+  int row = 0;
+  int column = 0;
 };
 
-// Tests one placement; when it fits and `write` is set, writes the word
-// upper-cased and appends it, as passed, to placedWords.
-PlacementTest tryPlacement(Grid& grid, std::string_view word, Placement placement, bool write);
+// Row and column step from one letter of a word to the next.
+constexpr Step directionStep(Direction direction) {
+  switch (direction) {
+    case Direction::kDownRight:
+      return {1, 1};
+    case Direction::kUpRight:
+      return {-1, 1};
+    case Direction::kUpLeft:
+      return {-1, -1};
+    case Direction::kDownLeft:
+      return {1, -1};
+    case Direction::kRight:
+      return {0, 1};
+    case Direction::kDown:
+      return {1, 0};
+    case Direction::kLeft:
+      return {0, -1};
+    case Direction::kUp:
+      return {-1, 0};
+  }
+  return {0, 1};
+}
 
-// Draws three random values and places the word where it shares the most
-// letters (fewer than its length minus one), ties going to the first in scan
-// order. False, with the grid unchanged, when no placement qualifies.
-[[nodiscard]] bool placeWord(Grid& grid, std::string_view word, bool children);
+// The random start of one scan: a in 0..rows, b in 0..columns, e in 0..8
+// (each can reach its top value; the scan takes them modulo).
+struct ScanStart {
+  int rowOffset = 0;
+  int columnOffset = 0;
+  int directionOffset = 0;
+};
+
+// Draws a, b and e in that order: three draws, each scaled as
+// draw * count / kRandomMax.
+ScanStart drawScanStart(int rowCount, int columnCount, RandomSource& random);
+
+// The eight direction codes in the order they are scanned for offset e; in a
+// children's puzzle every code is mapped to Right or Down.
+constexpr std::array<Direction, 8> scanDirections(int directionOffset, bool children) {
+  std::array<Direction, 8> order{};
+  for (int d = 0; d < 8; ++d) {
+    int code = (d + directionOffset) % 8 + 1;
+    if (children) code = (code >= 2 && code <= 5) ? 5 : 6;
+    order[static_cast<std::size_t>(d)] = static_cast<Direction>(code);
+  }
+  return order;
+}
 
 }  // namespace haravoija
 

@@ -7,7 +7,6 @@
 
 #include "puzzle/bit_rows.h"
 #include "text/letters.h"
-#include "text/random_draw.h"
 
 namespace haravoija {
 namespace {
@@ -20,7 +19,7 @@ constexpr Step kOrientationStep[4] = {{0, 1}, {1, 0}, {1, 1}, {1, -1}};
 
 }  // namespace
 
-Placer::Placer(Grid& grid) : grid_(grid) {
+Placer::Placer(Grid& grid, RandomSource& random) : grid_(grid), random_(random) {
   rows_ = grid.rowCount();
   columns_ = grid.columnCount();
   ensureCapacity(rows_, columns_);
@@ -190,24 +189,22 @@ void Placer::write(std::string_view word, Placement placement) {
   grid_.placedWords.emplace_back(word);
 }
 
-bool Placer::place(std::string_view word, bool children) {
+bool fitsSomeGrid(std::string_view word) {
+  // The masks hold words of up to kMaxLength letters, and a space in a word
+  // would read as an empty cell.
+  return word.size() >= 2 && word.size() <= static_cast<std::size_t>(kMaxLength) &&
+         word.find(kEmptyCell) == std::string_view::npos;
+}
+
+bool Placer::placeWord(std::string_view word, bool children) {
   assert(rows_ == grid_.rowCount() && columns_ == grid_.columnCount());
-  const ScanStart start = drawScanStart(rows_, columns_);
+  const ScanStart start = drawScanStart(rows_, columns_, random_);
   const int length = static_cast<int>(word.size());
-  if (rows_ == 0 || columns_ == 0 || length < 2 || length > std::max(rows_, columns_)) {
+  if (rows_ == 0 || columns_ == 0 || !fitsSomeGrid(word) || length > std::max(rows_, columns_)) {
     return false;
   }
-  bool plain = length > kMaxLength;
-  for (int k = 0; k < length && !plain; ++k) {
+  for (int k = 0; k < length; ++k) {
     upper_[static_cast<std::size_t>(k)] = toUpperLetter(static_cast<unsigned char>(word[k]));
-    plain = upper_[static_cast<std::size_t>(k)] == static_cast<unsigned char>(kEmptyCell);
-  }
-  if (plain) {
-    const Placement best = plainScan(grid_, word, children, start);
-    if (best.row < 0) return false;
-    (void)tryPlacement(grid_, word, best, true);
-    rebuild();
-    return true;
   }
 
   for (int k = 0; k < length; ++k) ensurePlane(upper_[static_cast<std::size_t>(k)]);

@@ -1,6 +1,9 @@
-// The placement engine of a generation run: keeps bit masks of the grid in
-// step with its cells so that each placement scan tests many starts at once,
-// while choosing exactly the placement that placeWord defines.
+// Placing words into a grid: the exhaustive scan that prefers crossings.
+// The Placer keeps bit masks of the grid in step with its cells so that each
+// scan tests many starts at once, while choosing exactly the placement of the
+// plain scan: every start cell in every direction of the sequence, the one
+// sharing the most letters (fewer than the word's length minus one) winning,
+// ties going to the first in scan order.
 #ifndef HARAVOIJA_PUZZLE_PLACER_H_
 #define HARAVOIJA_PUZZLE_PLACER_H_
 
@@ -11,20 +14,27 @@
 
 #include "puzzle/grid.h"
 #include "puzzle/placement.h"
-#include "puzzle/scan_order.h"
+#include "text/random_source.h"
 
 namespace haravoija {
+
+// False for a word that no grid can take: fewer than two letters, more than
+// 80, or a space among them. The word rules keep such words out of the list.
+[[nodiscard]] bool fitsSomeGrid(std::string_view word);
 
 // While a Placer lives it must be the only writer of its grid's cells and
 // size: the run resets, clears and grows the grid through it.
 class Placer {
  public:
-  explicit Placer(Grid& grid);
+  Placer(Grid& grid, RandomSource& random);
   Placer(const Placer&) = delete;
   Placer& operator=(const Placer&) = delete;
 
-  // Exactly placeWord on the grid (same draws, same choice).
-  [[nodiscard]] bool place(std::string_view word, bool children);
+  // Draws the scan's three offsets and places the word where it shares the
+  // most letters; a children's puzzle scans only rightwards and downwards.
+  // False, with the grid unchanged, when no placement qualifies. Words of
+  // fewer than two letters, of more than 80 or holding a space fit nowhere.
+  [[nodiscard]] bool placeWord(std::string_view word, bool children);
 
   // The grid operations of the same names, keeping the masks in step.
   void reset(int rowCount, int columnCount);
@@ -66,6 +76,7 @@ class Placer {
   std::size_t rowIndex(int row) const;
 
   Grid& grid_;
+  RandomSource& random_;
   int rows_ = 0;
   int columns_ = 0;
   int capacityRows_ = 0;

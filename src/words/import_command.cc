@@ -1,17 +1,12 @@
-// Parsing word entry's "+" command and handing the file to the import.
+// Parsing the import command's line and its selection parameters.
 #include "words/import_command.h"
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
 #include <limits>
-#include <optional>
-#include <string>
-#include <vector>
+#include <utility>
 
-#include "text/charset.h"
-#include "text/files.h"
-#include "words/word_file.h"
+#include "words/word_list.h"
 
 namespace haravoija {
 namespace {
@@ -44,14 +39,38 @@ std::size_t parseCount(std::string_view digits) {
   return value;
 }
 
-// The selection given by the parameters, or nothing when they are refused.
-std::optional<WordSelection> parseSelection(const std::vector<std::string_view>& parameters) {
-  WordSelection selection;
-  if (parameters.empty()) return selection;
-  if (parameters.size() == 1) {
+}  // namespace
+
+bool namesWordFile(std::string_view text) {
+  return text.find(".txt") != std::string_view::npos ||
+         text.find(".html") != std::string_view::npos;
+}
+
+WordFileMode wordFileModeOf(std::string_view text) {
+  return text.find(".txt") != std::string_view::npos ? WordFileMode::kPlain : WordFileMode::kHtml;
+}
+
+std::optional<ImportLine> parseImportLine(std::string_view line) {
+  if (line.size() < 5 || !namesWordFile(line)) return std::nullopt;
+  const std::vector<std::string_view> tokens = splitAtBlanks(line);
+  // The line begins with "+", so there is always a first token.
+  ImportLine parsed;
+  parsed.fileName = tokens.front().substr(1);
+  parsed.mode = wordFileModeOf(line);
+  parsed.parameters.assign(tokens.begin() + 1, tokens.end());
+  return parsed;
+}
+
+SelectionParse parseSelection(const std::vector<std::string_view>& parameters) {
+  SelectionParse parse;
+  WordSelection& selection = parse.selection;
+  if (parameters.size() > 2) {
+    parse.status = SelectionParse::Status::kTooManyParameters;
+  } else if (parameters.size() == 1) {
     const std::string_view parameter = parameters[0];
-    if (parameter.size() >= 7) return std::nullopt;
-    if (allDigits(parameter)) {
+    if (parameter.size() >= 7) {
+      parse.status = SelectionParse::Status::kRefused;
+    } else if (allDigits(parameter)) {
       selection.count = parseCount(parameter);
     } else if (allLetters(parameter)) {
       if (parameter.size() == 1) {
@@ -60,49 +79,20 @@ std::optional<WordSelection> parseSelection(const std::vector<std::string_view>&
         selection.refuseAfterReading = true;
       }
     } else {
-      return std::nullopt;
+      parse.status = SelectionParse::Status::kRefused;
     }
-    return selection;
+  } else if (parameters.size() == 2) {
+    std::string_view letters = parameters[0];
+    std::string_view digits = parameters[1];
+    if (allDigits(letters)) std::swap(letters, digits);
+    if (allLetters(letters) && allDigits(digits)) {
+      selection.initialLetter = static_cast<unsigned char>(letters[0]);
+      selection.count = parseCount(digits);
+    } else {
+      parse.status = SelectionParse::Status::kRefused;
+    }
   }
-  std::string_view letters = parameters[0];
-  std::string_view digits = parameters[1];
-  if (allDigits(letters)) std::swap(letters, digits);
-  if (!allLetters(letters) || !allDigits(digits)) return std::nullopt;
-  selection.initialLetter = static_cast<unsigned char>(letters[0]);
-  selection.count = parseCount(digits);
-  return selection;
-}
-
-}  // namespace
-
-void runImportCommand(std::string_view line, WordList& list, Console& console) {
-  const bool plain = line.find(".txt") != std::string_view::npos;
-  if (line.size() < 5 || (!plain && line.find(".html") == std::string_view::npos)) {
-    console.line("VIRHE: Anna kunnollinen tiedostonimi.");
-    console.line("Tiedostonimen p\204\204te tulee olla .txt tai .html.");
-    return;
-  }
-  std::vector<std::string_view> tokens = splitAtBlanks(line);
-  // The line begins with "+", so there is always a first token.
-  const std::string_view name = tokens.front().substr(1);
-  const std::vector<std::string_view> parameters(tokens.begin() + 1, tokens.end());
-
-  std::ifstream file;
-  if (!openForReading(file, diskFileName(name, console.charset()))) {
-    console.line("VIRHE: Tiedostosta ei voitu lukea.");
-    return;
-  }
-  if (parameters.size() > 2) {
-    console.line("VIRHE: Liikaa parametrej\204.");
-    return;
-  }
-  const std::optional<WordSelection> selection = parseSelection(parameters);
-  if (!selection) {
-    console.line("VIRHE: Parametri ei kelpaa.");
-    return;
-  }
-  importWordFile(file, plain ? WordFileMode::kPlain : WordFileMode::kHtml, *selection, list,
-                 console);
+  return parse;
 }
 
 }  // namespace haravoija

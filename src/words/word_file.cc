@@ -6,33 +6,25 @@
 #include <utility>
 
 #include "text/letters.h"
-#include "text/random_draw.h"
 
 namespace haravoija {
-namespace {
 
-void printAdded(const std::string& word, Console& console) {
-  console.line("Sana " + word + " lis\204tty.");
-}
-
-}  // namespace
-
-void pickRandom(std::vector<std::string>& words, std::size_t n) {
+void pickRandom(std::vector<std::string>& words, std::size_t n, RandomSource& random) {
   const std::size_t k = words.size();
   for (std::size_t i = 0; i + 1 < k && i < n; ++i) {
-    const std::int64_t offset = static_cast<std::int64_t>(drawRandom()) *
+    const std::int64_t offset = static_cast<std::int64_t>(random.draw()) *
                                 static_cast<std::int64_t>(k - i) / (kRandomMax + 1);
     std::swap(words[i], words[i + static_cast<std::size_t>(offset)]);
   }
 }
 
-void importWordFile(std::istream& file, WordFileMode mode, const WordSelection& selection,
-                    WordList& list, Console& console) {
-  console.line("Odota, luetaan tiedostoa... ");
+ImportResult importWordFile(InputFile& file, WordFileMode mode, const WordSelection& selection,
+                            WordList& list, RandomSource& random) {
+  ImportResult result;
   std::vector<std::string> chosen = readWordFile(file, mode, list);
   if (selection.refuseAfterReading) {
-    console.line("VIRHE: Parametri ei kelpaa.");
-    return;
+    result.selectionRefused = true;
+    return result;
   }
   if (selection.initialLetter) {
     const unsigned char letter = toUpperLetter(*selection.initialLetter);
@@ -41,28 +33,21 @@ void importWordFile(std::istream& file, WordFileMode mode, const WordSelection& 
     });
   }
   if (selection.count) {
-    pickRandom(chosen, *selection.count);
+    pickRandom(chosen, *selection.count, random);
     if (chosen.size() > *selection.count) chosen.resize(*selection.count);
   }
-  std::size_t added = 0;
   for (std::string& word : chosen) {
     if (list.size() >= static_cast<std::size_t>(kMaxWords)) break;
-    printAdded(word, console);
-    list.add(std::move(word));
-    ++added;
+    list.add(word);
+    result.added.push_back(std::move(word));
   }
-  console.line("Yhteens\204 " + std::to_string(added) + " sanaa lis\204ttiin.");
-  if (list.size() >= static_cast<std::size_t>(kMaxWords)) {
-    console.line("Huom: Sanojen maksimim\204\204r\204 (10000) saavutettiin.");
-  }
+  return result;
 }
 
-void importBatchFile(std::istream& file, WordFileMode mode, WordList& list, Console& console) {
-  console.line("Odota, luetaan tiedostoa... ");
-  for (std::string& word : readWordFile(file, mode, list)) {
-    printAdded(word, console);
-    list.add(std::move(word));
-  }
+std::vector<std::string> importBatchFile(InputFile& file, WordFileMode mode, WordList& list) {
+  std::vector<std::string> added = readWordFile(file, mode, list);
+  for (const std::string& word : added) list.add(word);
+  return added;
 }
 
 }  // namespace haravoija

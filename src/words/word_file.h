@@ -3,12 +3,12 @@
 #define HARAVOIJA_WORDS_WORD_FILE_H_
 
 #include <cstddef>
-#include <istream>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "text/console.h"
+#include "text/file_system.h"
+#include "text/random_source.h"
 #include "words/word_list.h"
 
 namespace haravoija {
@@ -25,22 +25,32 @@ struct WordSelection {
   bool refuseAfterReading = false;
 };
 
-// Reads the whole stream and returns the new words it holds, in file order:
-// letters only, 2-79 bytes, not in `list` and not read before. Prints nothing.
-std::vector<std::string> readWordFile(std::istream& file, WordFileMode mode, const WordList& list);
+// Reads the whole file and returns the new words it holds, in file order:
+// letters only, 2-79 bytes, not in `list` and not read before. In HTML mode
+// only the words between the document's word-list markers count. A read
+// error ends the reading; the words of the lines read whole before it stay.
+std::vector<std::string> readWordFile(InputFile& file, WordFileMode mode, const WordList& list);
 
 // Partial shuffle: afterwards the first min(n, size) entries are a random
 // pick, one draw per step.
-void pickRandom(std::vector<std::string>& words, std::size_t n);
+void pickRandom(std::vector<std::string>& words, std::size_t n, RandomSource& random);
 
-// The import command: progress line, read, select, add up to the word cap,
-// summary lines.
-void importWordFile(std::istream& file, WordFileMode mode, const WordSelection& selection,
-                    WordList& list, Console& console);
+struct ImportResult {
+  // The selection was refused after reading (nothing added).
+  bool selectionRefused = false;
+  // The words added, in the order they joined the list.
+  std::vector<std::string> added;
+};
 
-// The batch run's import: progress line, then every candidate added with its
-// line; no cap, no summary.
-void importBatchFile(std::istream& file, WordFileMode mode, WordList& list, Console& console);
+// The import command: reads, selects, and adds the chosen words until the
+// list holds kMaxWords.
+[[nodiscard]] ImportResult importWordFile(InputFile& file, WordFileMode mode,
+                                          const WordSelection& selection, WordList& list,
+                                          RandomSource& random);
+
+// The batch run's import: every candidate added, no cap. Returns the words
+// added, in file order.
+std::vector<std::string> importBatchFile(InputFile& file, WordFileMode mode, WordList& list);
 
 }  // namespace haravoija
 

@@ -4,8 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <istream>
-#include <streambuf>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -222,31 +221,20 @@ class WordFileReader {
 
 }  // namespace
 
-std::vector<std::string> readWordFile(std::istream& file, WordFileMode mode, const WordList& list) {
+std::vector<std::string> readWordFile(InputFile& file, WordFileMode mode, const WordList& list) {
   WordFileReader reader(mode, list);
-  std::streambuf* const buffer = file.rdbuf();
-  if (buffer == nullptr) return reader.takeCandidates();
   std::array<char, kChunkSize> chunk;
-  // Only what the stream buffer already holds is taken at a time, and the
-  // buffer is refilled separately: a read error (which the file buffer
-  // reports by throwing) then loses no bytes that were read before it.
-  try {
-    for (;;) {
-      if (std::char_traits<char>::eq_int_type(buffer->sgetc(), std::char_traits<char>::eof())) {
-        reader.finish();
-        break;
-      }
-      const std::streamsize held = buffer->in_avail();
-      const std::streamsize wanted =
-          held > 0 ? std::min<std::streamsize>(held, static_cast<std::streamsize>(chunk.size()))
-                   : 1;
-      const std::streamsize got = buffer->sgetn(chunk.data(), wanted);
-      reader.feed(std::string_view(chunk.data(), static_cast<std::size_t>(got)));
+  for (;;) {
+    const std::optional<std::size_t> got = file.read(chunk);
+    if (!got) {
+      reader.abandonLine();
+      break;
     }
-  } catch (...) {
-    reader.abandonLine();
-    // Tell the caller, unless the stream would answer with another throw.
-    if ((file.exceptions() & std::ios::badbit) == 0) file.setstate(std::ios::badbit);
+    if (*got == 0) {
+      reader.finish();
+      break;
+    }
+    reader.feed(std::string_view(chunk.data(), *got));
   }
   return reader.takeCandidates();
 }

@@ -60,30 +60,13 @@ void WordList::sortLongestFirst() {
   applySortOrder(words_, selectionSortOrder(keys));
 }
 
-AddWordOutcome addTypedWord(WordList& list, std::string_view line, Console& console) {
-  if (!allLetters(line)) {
-    console.line("VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!");
-    return AddWordOutcome::kNotLetters;
-  }
-  if (line.size() < static_cast<std::size_t>(kMinWordLength)) {
-    console.line("VIRHE: Sanassa on oltava v\204hint\204\204n kaksi kirjainta!");
-    return AddWordOutcome::kTooShort;
-  }
-  if (line.size() > static_cast<std::size_t>(kMaxWordLength)) {
-    console.line("VIRHE: Sanan pituus on oltava alle 80 merkki\204.");
-    return AddWordOutcome::kTooLong;
-  }
-  if (list.contains(line)) {
-    console.line("VIRHE: Olet antanut jo kyseisen sanan.");
-    return AddWordOutcome::kDuplicate;
-  }
-  if (list.size() >= static_cast<std::size_t>(kMaxWords)) {
-    console.line("VIRHE: Sanaa ei voitu lis\204t\204. Sanojen maksimim\204\204r\204 on 10000.");
-    return AddWordOutcome::kFull;
-  }
+AddWordOutcome addTypedWord(WordList& list, std::string_view line) {
+  if (!allLetters(line)) return AddWordOutcome::kNotLetters;
+  if (line.size() < static_cast<std::size_t>(kMinWordLength)) return AddWordOutcome::kTooShort;
+  if (line.size() > static_cast<std::size_t>(kMaxWordLength)) return AddWordOutcome::kTooLong;
+  if (list.contains(line)) return AddWordOutcome::kDuplicate;
+  if (list.size() >= static_cast<std::size_t>(kMaxWords)) return AddWordOutcome::kFull;
   list.add(std::string(line));
-  console.line("Sana lis\204tty. Sanoja annettu yhteens\204 " + std::to_string(list.size()) +
-               ". Anna seuraava sana.");
   return AddWordOutcome::kAdded;
 }
 

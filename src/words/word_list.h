@@ -8,8 +8,6 @@
 #include <unordered_set>
 #include <vector>
 
-#include "text/console.h"
-
 namespace haravoija {
 
 inline constexpr int kMinWordLength = 2;
@@ -51,9 +49,9 @@ class WordList {
 
 enum class AddWordOutcome { kAdded, kNotLetters, kTooShort, kTooLong, kDuplicate, kFull };
 
-// Tests a typed line by the word rules, adds it when all pass, and prints the
-// one-line message of the outcome.
-[[nodiscard]] AddWordOutcome addTypedWord(WordList& list, std::string_view line, Console& console);
+// Tests a typed line by the word rules, in the order of the outcomes above
+// (the first rule it breaks decides), and adds it as typed when all pass.
+[[nodiscard]] AddWordOutcome addTypedWord(WordList& list, std::string_view line);
 
 }  // namespace haravoija
 

@@ -1,6 +1,6 @@
 // The word listing of word entry's N command.
-#ifndef HARAVOIJA_WORDS_WORD_LISTING_H_
-#define HARAVOIJA_WORDS_WORD_LISTING_H_
+#ifndef HARAVOIJA_APP_WORD_LISTING_H_
+#define HARAVOIJA_APP_WORD_LISTING_H_
 
 #include <string>
 
@@ -15,4 +15,4 @@ std::string formatWordListing(const WordList& list);
 
 }  // namespace haravoija
 
-#endif  // HARAVOIJA_WORDS_WORD_LISTING_H_
+#endif  // HARAVOIJA_APP_WORD_LISTING_H_

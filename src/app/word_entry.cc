@@ -1,18 +1,16 @@
 // The word-entry loop: each typed line is a command or a word to add.
-#include "words/word_entry.h"
+#include "app/word_entry.h"
 
 #include <array>
 #include <string_view>
 
+#include "app/messages.h"
+#include "app/word_import.h"
+#include "app/word_listing.h"
 #include "text/letters.h"
-#include "words/import_command.h"
-#include "words/word_listing.h"
 
 namespace haravoija {
 namespace {
-
-constexpr std::string_view kRule =
-    "-------------------------------------------------------------------------------";
 
 constexpr std::array<std::string_view, 16> kHelpLines = {
     " > L             // Lopettaa sanojen kyselemisen.",
@@ -49,7 +47,7 @@ void removeCommand(std::string_view line, WordList& list, Console& console) {
   }
   const std::string word(line.substr(1));
   if (!allLetters(word)) {
-    console.line("VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!");
+    console.line(kForbiddenCharacters);
   } else if (list.removeWord(word)) {
     console.line("Sana " + word + " poistettu.");
   } else {
@@ -64,11 +62,36 @@ void titleCommand(std::string_view line, std::string& title, Console& console) {
   }
   std::string candidate(line.substr(1));
   if (!checkTitle(candidate)) {
-    console.line("VIRHE: Antamassasi aiheessa on kiellettyj\204 merkkej\204. Anna uusi aihe. ");
+    console.line("VIRHE: " + std::string(kTitleRefused));
     return;
   }
   title = std::move(candidate);
   console.line("Otsikoksi muutettu " + title + ".");
+}
+
+// The message for each outcome of a typed word.
+void reportTypedWord(AddWordOutcome outcome, const WordList& list, Console& console) {
+  switch (outcome) {
+    case AddWordOutcome::kAdded:
+      console.line("Sana lis\204tty. Sanoja annettu yhteens\204 " + std::to_string(list.size()) +
+                   ". Anna seuraava sana.");
+      break;
+    case AddWordOutcome::kNotLetters:
+      console.line(kForbiddenCharacters);
+      break;
+    case AddWordOutcome::kTooShort:
+      console.line("VIRHE: Sanassa on oltava v\204hint\204\204n kaksi kirjainta!");
+      break;
+    case AddWordOutcome::kTooLong:
+      console.line("VIRHE: Sanan pituus on oltava alle 80 merkki\204.");
+      break;
+    case AddWordOutcome::kDuplicate:
+      console.line("VIRHE: Olet antanut jo kyseisen sanan.");
+      break;
+    case AddWordOutcome::kFull:
+      console.line("VIRHE: Sanaa ei voitu lis\204t\204. Sanojen maksimim\204\204r\204 on 10000.");
+      break;
+  }
 }
 
 }  // namespace
@@ -79,7 +102,8 @@ void printCommandHelp(Console& console) {
   console.line(kRule);
 }
 
-WordEntryOutcome runWordEntry(WordList& list, std::string& title, Console& console) {
+WordEntryOutcome runWordEntry(WordList& list, std::string& title, Environment& env) {
+  Console& console = env.console;
   console.line("Anna nyt ristikkoon haluamasi sanat. Voit k\204ytt\204\204 seuraavia komentoja:");
   printCommandHelp(console);
   console.emptyLine();
@@ -93,7 +117,7 @@ WordEntryOutcome runWordEntry(WordList& list, std::string& title, Console& conso
       console.line("Voit k\204ytt\204\204 seuraavia komentoja:");
       printCommandHelp(console);
     } else if (toUpperText(line) == "/POISTU") {
-      console.line("Kiitos ohjelman k\204yt\224st\204!");
+      console.line(kGoodbyeLine);
       return WordEntryOutcome::kQuit;
     } else if (line == "L" || line == "l") {
       if (!list.empty()) return WordEntryOutcome::kFinished;
@@ -105,9 +129,9 @@ WordEntryOutcome runWordEntry(WordList& list, std::string& title, Console& conso
     } else if (line.front() == '#') {
       titleCommand(line, title, console);
     } else if (line.front() == '+') {
-      runImportCommand(line, list, console);
+      runImportCommand(line, list, env);
     } else {
-      (void)addTypedWord(list, line, console);
+      reportTypedWord(addTypedWord(list, line), list, console);
     }
   }
 }

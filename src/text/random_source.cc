@@ -1,5 +1,5 @@
 // rand() scaled to the 15-bit range the puzzle formulas are written for.
-#include "text/random_draw.h"
+#include "text/random_source.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -7,12 +7,12 @@
 
 namespace haravoija {
 
-int drawRandom() {
-  const std::int64_t value = static_cast<std::int64_t>(std::rand()) * 32768 /
+int PlatformRandom::draw() {
+  const std::int64_t value = static_cast<std::int64_t>(std::rand()) * (kRandomMax + 1) /
                              (static_cast<std::int64_t>(RAND_MAX) + 1);
   return static_cast<int>(value);
 }
 
-void seedFromClock() { std::srand(static_cast<unsigned>(std::time(nullptr))); }
+void PlatformRandom::seedFromClock() { std::srand(static_cast<unsigned>(std::time(nullptr))); }
 
 }  // namespace haravoija

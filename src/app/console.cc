@@ -1,5 +1,5 @@
 // Line-oriented console I/O with character-set conversion at the boundary.
-#include "text/console.h"
+#include "app/console.h"
 
 #include <istream>
 #include <ostream>

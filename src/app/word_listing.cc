@@ -1,5 +1,5 @@
 // Laying out the word list in columns for the console.
-#include "words/word_listing.h"
+#include "app/word_listing.h"
 
 #include <algorithm>
 

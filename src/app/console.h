@@ -1,8 +1,8 @@
 // The console: every line the program shows and every line it reads goes
 // through one Console. Inside the program text is CP850; the console converts
 // to and from the terminal's character set at this boundary only.
-#ifndef HARAVOIJA_TEXT_CONSOLE_H_
-#define HARAVOIJA_TEXT_CONSOLE_H_
+#ifndef HARAVOIJA_APP_CONSOLE_H_
+#define HARAVOIJA_APP_CONSOLE_H_
 
 #include <functional>
 #include <iosfwd>
@@ -65,4 +65,4 @@ class Console {
 
 }  // namespace haravoija
 
-#endif  // HARAVOIJA_TEXT_CONSOLE_H_
+#endif  // HARAVOIJA_APP_CONSOLE_H_

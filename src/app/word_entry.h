@@ -1,10 +1,10 @@
 // The word-entry loop of the dialogue: words, commands and the help screen.
-#ifndef HARAVOIJA_WORDS_WORD_ENTRY_H_
-#define HARAVOIJA_WORDS_WORD_ENTRY_H_
+#ifndef HARAVOIJA_APP_WORD_ENTRY_H_
+#define HARAVOIJA_APP_WORD_ENTRY_H_
 
 #include <string>
 
-#include "text/console.h"
+#include "app/environment.h"
 #include "words/word_list.h"
 
 namespace haravoija {
@@ -15,11 +15,11 @@ enum class WordEntryOutcome {
 };
 
 // Runs word entry on `list` and `title` until it ends.
-[[nodiscard]] WordEntryOutcome runWordEntry(WordList& list, std::string& title, Console& console);
+[[nodiscard]] WordEntryOutcome runWordEntry(WordList& list, std::string& title, Environment& env);
 
 // The 18-line help screen.
 void printCommandHelp(Console& console);
 
 }  // namespace haravoija
 
-#endif  // HARAVOIJA_WORDS_WORD_ENTRY_H_
+#endif  // HARAVOIJA_APP_WORD_ENTRY_H_

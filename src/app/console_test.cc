@@ -1,11 +1,11 @@
 // Tests of console line reading and writing.
-#include "text/console.h"
+#include "app/console.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "test_util.h"
+#include "fakes.h"
 
 namespace haravoija {
 namespace {

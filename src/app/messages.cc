@@ -1,5 +1,5 @@
-// The welcome text and the fit warning.
-#include "app/dialogue_texts.h"
+// The welcome text, the fit warning and the import's line per word.
+#include "app/messages.h"
 
 namespace haravoija {
 
@@ -11,7 +11,7 @@ std::string welcomeText() {
          " sanaristikkoja antamistasi sanoista. Lopuksi ohjelma tallentaa\n"
          " valmiin ristikon ja sanat html-dokumentiksi, jonka voi sitten\n"
          " esimerkiksi tulostaa. \n" +
-         std::string(79, '-') + "\n\n";
+         std::string(kRule) + "\n\n";
 }
 
 std::string fitWarningText(const std::vector<std::string>& leftOut) {
@@ -19,6 +19,10 @@ std::string fitWarningText(const std::vector<std::string>& leftOut) {
   for (const std::string& word : leftOut) text += " " + word + "\n";
   text += "\n(paina enter jatkaaksesi)\n";
   return text;
+}
+
+std::string wordAddedLine(std::string_view word) {
+  return "Sana " + std::string(word) + " lis\204tty.";
 }
 
 }  // namespace haravoija

@@ -1,29 +1,49 @@
-// Saving the puzzle document: written beside the target under a temporary
-// name and renamed over it only when every byte is on disk, so a failed save
-// never costs the user an earlier document of the same name.
+// The real disk: word files read through a file descriptor, and files saved
+// under a temporary name beside the target and renamed over it only when
+// every byte is on disk, so a failed save never costs the user an earlier
+// file of the same name.
+#include "text/file_system.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
-#include <string>
-#include <string_view>
-
-#include "output/document.h"
-#include "text/charset.h"
-#include "text/letters.h"
 
 namespace haravoija {
 namespace {
 
-constexpr mode_t kDocumentMode = 0664;
+constexpr mode_t kNewFileMode = 0664;
+
+bool usableName(const std::string& name) {
+  return !name.empty() && name.find('\0') == std::string::npos;
+}
+
+class PosixInputFile final : public InputFile {
+ public:
+  explicit PosixInputFile(int fd) : fd_(fd) {}
+  ~PosixInputFile() override { ::close(fd_); }
+  PosixInputFile(const PosixInputFile&) = delete;
+  PosixInputFile& operator=(const PosixInputFile&) = delete;
+
+  std::optional<std::size_t> read(std::span<char> buffer) override {
+    for (;;) {
+      const ssize_t n = ::read(fd_, buffer.data(), buffer.size());
+      if (n >= 0) return static_cast<std::size_t>(n);
+      if (errno != EINTR) return std::nullopt;
+    }
+  }
+
+ private:
+  int fd_;
+};
 
 // The rights a newly created file gets under the process's umask.
 mode_t createdFileMode() {
   const mode_t mask = ::umask(0);
   ::umask(mask);
-  return kDocumentMode & ~mask;
+  return kNewFileMode & ~mask;
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -59,9 +79,23 @@ std::string temporaryPattern(const std::string& target) {
   return errno == ENOENT;
 }
 
-[[nodiscard]] bool replaceFile(const std::string& target, std::string_view bytes) {
-  if (!targetWritable(target)) return false;
-  std::string temporary = temporaryPattern(target);
+}  // namespace
+
+std::unique_ptr<InputFile> PosixFileSystem::openForReading(const std::string& diskName) {
+  if (!usableName(diskName)) return nullptr;
+  const int fd = ::open(diskName.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    ::close(fd);
+    return nullptr;
+  }
+  return std::make_unique<PosixInputFile>(fd);
+}
+
+bool PosixFileSystem::replaceFile(const std::string& diskName, std::string_view bytes) {
+  if (!usableName(diskName) || !targetWritable(diskName)) return false;
+  std::string temporary = temporaryPattern(diskName);
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) return false;
   // mkstemp creates the file private; documents are shared like any other
@@ -72,31 +106,9 @@ std::string temporaryPattern(const std::string& target) {
   // where the earlier document was.
   ok = ::fsync(fd) == 0 && ok;
   ok = ::close(fd) == 0 && ok;
-  ok = ok && std::rename(temporary.c_str(), target.c_str()) == 0;
+  ok = ok && std::rename(temporary.c_str(), diskName.c_str()) == 0;
   if (!ok) ::unlink(temporary.c_str());
   return ok;
-}
-
-}  // namespace
-
-void writePuzzleDocument(const Grid& grid, std::string_view stem, std::string_view title,
-                         Console& console) {
-  const std::string name = std::string(stem) + ".html";
-  // A NUL would cut the name short and the file would land under another
-  // name than the one reported.
-  const bool saved = name.find('\0') == std::string::npos &&
-                     replaceFile(diskFileName(name, console.charset()),
-                                 puzzleDocument(grid, title));
-  if (!saved) {
-    console.line("Tulosten talletus tiedostoon ei onnistunut!");
-    console.emptyLine();
-    return;
-  }
-  std::string shownName;
-  shownName.reserve(name.size());
-  for (char c : name) shownName += static_cast<char>(toLowerLetter(static_cast<unsigned char>(c)));
-  console.line("Ruudukko tallennettu tiedostoon " + shownName + ".");
-  console.emptyLine();
 }
 
 }  // namespace haravoija

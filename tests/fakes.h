@@ -1,0 +1,107 @@
+// Stand-ins for the program's seams: a disk held in memory that can fail at
+// any byte, a source of chance that draws a known sequence, and the whole
+// environment of the conversation built from them and a scripted console.
+#ifndef HARAVOIJA_TESTS_FAKES_H_
+#define HARAVOIJA_TESTS_FAKES_H_
+
+#include <cstddef>
+#include <limits>
+#include <map>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/console.h"
+#include "app/environment.h"
+#include "text/file_system.h"
+#include "text/random_source.h"
+
+namespace haravoija::testing {
+
+// A Console reading `input` and recording everything written.
+class FakeConsole {
+ public:
+  explicit FakeConsole(std::string input = "", Charset charset = Charset::kPassthrough)
+      : in_(std::move(input)), console_(in_, out_, charset) {}
+  Console& console() { return console_; }
+  operator Console&() { return console_; }
+  std::string output() const { return out_.str(); }
+  // Discards what has been written so far.
+  void clearOutput() { out_.str(""); }
+
+ private:
+  std::istringstream in_;
+  std::ostringstream out_;
+  Console console_;
+};
+
+// A file read from memory, at most `chunk` bytes a read, failing once
+// `failAfter` bytes have been handed out.
+class StringFile final : public InputFile {
+ public:
+  explicit StringFile(std::string content,
+                      std::size_t chunk = std::numeric_limits<std::size_t>::max(),
+                      std::optional<std::size_t> failAfter = std::nullopt)
+      : content_(std::move(content)), chunk_(chunk), failAfter_(failAfter) {}
+  std::optional<std::size_t> read(std::span<char> buffer) override;
+
+ private:
+  std::string content_;
+  std::size_t chunk_;
+  std::optional<std::size_t> failAfter_;
+  std::size_t at_ = 0;
+};
+
+class FakeFileSystem final : public FileSystem {
+ public:
+  // Content by name on disk.
+  std::map<std::string, std::string> files;
+  // Names that exist but open as nothing (folders, unreadable files); a
+  // save to one of them fails.
+  std::set<std::string> unopenable;
+  // Reads hand out at most this many bytes at a time.
+  std::size_t readChunk = std::numeric_limits<std::size_t>::max();
+  // A read fails once this many bytes of a file have been handed out.
+  std::optional<std::size_t> readFailsAfter;
+  // A save of more bytes than this fails, as on a full disk.
+  std::optional<std::size_t> saveFailsAfter;
+  // Every name a save was asked for, in order.
+  std::vector<std::string> saveRequests;
+
+  std::unique_ptr<InputFile> openForReading(const std::string& diskName) override;
+  bool replaceFile(const std::string& diskName, std::string_view bytes) override;
+};
+
+// Draws a given sequence over and over, or without one a fixed
+// pseudo-random sequence; seedFromClock starts the sequence again.
+class ScriptedRandom final : public RandomSource {
+ public:
+  explicit ScriptedRandom(std::vector<int> values = {}) : values_(std::move(values)) {}
+  int draw() override;
+  void seedFromClock() override;
+  int draws() const { return draws_; }
+  int seeds() const { return seeds_; }
+
+ private:
+  std::vector<int> values_;
+  std::size_t next_ = 0;
+  unsigned state_ = 1;
+  int draws_ = 0;
+  int seeds_ = 0;
+};
+
+// A console reading `input`, an empty fake disk and the scripted chance.
+struct FakeEnvironment {
+  explicit FakeEnvironment(std::string input = "") : console(std::move(input)) {}
+  FakeConsole console;
+  FakeFileSystem files;
+  ScriptedRandom random;
+  Environment env{console.console(), files, random};
+  std::string output() const { return console.output(); }
+};
+
+}  // namespace haravoija::testing
+
+#endif  // HARAVOIJA_TESTS_FAKES_H_

@@ -1,0 +1,38 @@
+// The placement scan and the generation run written out plainly, step by
+// step as the puzzle rules state them, with no shortcut: the yardstick that
+// the program's fast placement and its runs are compared with.
+#ifndef HARAVOIJA_TESTS_REFERENCE_MODEL_H_
+#define HARAVOIJA_TESTS_REFERENCE_MODEL_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "puzzle/generation.h"
+#include "puzzle/grid.h"
+#include "puzzle/placement.h"
+#include "text/random_source.h"
+
+namespace haravoija::testing {
+
+// Places the word by the exhaustive scan: same draws, same choice as the
+// program must make. The placement written, or nothing (grid unchanged).
+std::optional<Placement> referencePlaceWord(Grid& grid, std::string_view word, bool children,
+                                            RandomSource& random);
+
+struct ReferenceRun {
+  std::vector<std::string> unplacedWords;
+  int attempts = 0;
+  // Where each word of grid.placedWords went, in the same order.
+  std::vector<Placement> placements;
+};
+
+// The generation run on a grid created by the caller, placing with
+// referencePlaceWord. The words must all fit some grid.
+ReferenceRun referenceBuildGrid(Grid& grid, const std::vector<std::string>& words, bool children,
+                                Sizing sizing, int rows, int columns, RandomSource& random);
+
+}  // namespace haravoija::testing
+
+#endif  // HARAVOIJA_TESTS_REFERENCE_MODEL_H_
