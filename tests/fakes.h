@@ -94,7 +94,8 @@ class ScriptedRandom final : public RandomSource {
 
 // A console reading `input`, an empty fake disk and the scripted chance.
 struct FakeEnvironment {
-  explicit FakeEnvironment(std::string input = "") : console(std::move(input)) {}
+  explicit FakeEnvironment(std::string input = "", Charset charset = Charset::kPassthrough)
+      : console(std::move(input), charset) {}
   FakeConsole console;
   FakeFileSystem files;
   ScriptedRandom random;

@@ -48,15 +48,6 @@ bool endsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-std::vector<std::string> filesIn(const std::filesystem::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 std::string readFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -115,10 +106,6 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& inp
       ::signal(SIGXFSZ, SIG_IGN);
       const rlimit limit{*options.fileSizeLimit, *options.fileSizeLimit};
       if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(127);
-    }
-    if (options.addressSpaceLimit) {
-      const rlimit limit{*options.addressSpaceLimit, *options.addressSpaceLimit};
-      if (::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(127);
     }
     std::vector<char*> argv;
     std::string binary = HARAVOIJA_BINARY;

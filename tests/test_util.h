@@ -32,8 +32,6 @@ class TempDir {
 std::size_t occurrences(const std::string& text, const std::string& part);
 // True when `text` ends with `end`.
 bool endsWith(const std::string& text, const std::string& end);
-// The names of the entries of a folder, sorted.
-std::vector<std::string> filesIn(const std::filesystem::path& folder);
 
 // Reads a whole file as bytes ("" when missing).
 std::string readFile(const std::filesystem::path& path);
@@ -59,9 +57,6 @@ struct RunOptions {
   // RLIMIT_FSIZE in bytes, with SIGXFSZ ignored so that an oversized write
   // fails with EFBIG instead of killing the program.
   std::optional<unsigned long> fileSizeLimit;
-  // RLIMIT_AS in bytes (useless under AddressSanitizer, which reserves far
-  // more address space than it uses).
-  std::optional<unsigned long> addressSpaceLimit;
   // Standard input read from this file (a FIFO, a huge file) instead of
   // the `input` bytes.
   std::optional<std::filesystem::path> stdinPath;

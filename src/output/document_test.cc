@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes.h"
+#include "words/word_file.h"
+
 namespace haravoija {
 namespace {
 
@@ -215,6 +218,44 @@ TEST(DocumentTest, TitleAndPhraseAreShownAsText) {
   const std::string untitled = puzzleDocument(create(1, 1), "");
   EXPECT_NE(untitled.find("<title></title>\r\n"), std::string::npos);
   EXPECT_NE(untitled.find("<h1 align = \"center\"></h1>\r\n"), std::string::npos);
+}
+
+// The name on disk follows the console's character set; what is saved
+// reads back as the document's word list.
+TEST(DocumentTest, WrittenUnderItsNameAndReadBack) {
+  Grid grid = smallGrid();
+  grid.placedWords = {"\204iti", "KISSA", "Kala"};
+  struct Case {
+    std::string stem;
+    Charset charset;
+    std::string diskName;
+    bool saved;
+  };
+  const std::vector<Case> cases = {
+      {"El\204imet", Charset::kPassthrough, "El\344imet.html", true},
+      {"El\204imet", Charset::kLatin1, "El\344imet.html", true},
+      {"El\204imet", Charset::kUtf8, "El\303\244imet.html", true},
+      {"a/b", Charset::kPassthrough, "a/b.html", true},
+      {std::string("a\0b", 3), Charset::kPassthrough, "", false},
+  };
+  for (const Case& c : cases) {
+    testing::FakeFileSystem files;
+    EXPECT_EQ(writePuzzleDocument(files, grid, c.stem, "Otsikko", c.charset), c.saved);
+    if (!c.saved) {
+      EXPECT_TRUE(files.saveRequests.empty());
+      continue;
+    }
+    ASSERT_EQ(files.files.size(), 1u);
+    EXPECT_EQ(files.files.begin()->first, c.diskName);
+    EXPECT_EQ(files.files.begin()->second, puzzleDocument(grid, "Otsikko"));
+    const std::unique_ptr<InputFile> page = files.openForReading(c.diskName);
+    EXPECT_EQ(readWordFile(*page, WordFileMode::kHtml, WordList()),
+              (std::vector<std::string>{"Kala", "Kissa", "\216iti"}));
+  }
+  testing::FakeFileSystem full;
+  full.saveFailsAfter = 100;
+  EXPECT_FALSE(writePuzzleDocument(full, grid, "x", "t", Charset::kPassthrough));
+  EXPECT_TRUE(full.files.empty());
 }
 
 }  // namespace

@@ -1,0 +1,145 @@
+// Tests of the whole dialogue on a scripted console, an in-memory disk and
+// a known sequence of draws: where each end-menu choice leads, when the
+// generator is seeded, and that the end of input ends the program anywhere.
+#include "app/dialogue.h"
+
+#include <gtest/gtest.h>
+
+#include "app/messages.h"
+#include "fakes.h"
+#include "test_util.h"
+
+namespace haravoija {
+namespace {
+
+using testing::occurrences;
+
+const std::string kGoodbye = std::string(kGoodbyeLine) + "\n";
+const std::string kDifficultyMenu = "Valitse ristikon vaikeustaso:\n";
+const std::string kGenerating = "\nOdota. Luodaan sanaristikko annetuista sanoista...\n";
+const std::string kFillMenu = "   3. J\204t\204 kohdat tyhjiksi.\n";
+const std::string kEndMenu = "   5. Lopeta ohjelma\n";
+// Title, two words and the finish command.
+const std::string kWords = "Aihe\nkissa\nkoira\nL\n";
+
+struct Outcome {
+  std::string output;
+  int seeds = 0;
+  std::vector<std::string> files;
+};
+
+Outcome run(const std::string& input) {
+  testing::FakeEnvironment fake(input);
+  runDialogue(fake.env);
+  Outcome result{fake.output(), fake.random.seeds(), {}};
+  for (const auto& [name, content] : fake.files.files) result.files.push_back(name);
+  return result;
+}
+
+TEST(DialogueTest, EndOfInputAtAnyPromptEndsWithTheGoodbyeLine) {
+  const std::string cases[] = {
+      "",                             // title
+      "a/b\n",                        // title after a refusal
+      "Aihe\n",                       // word entry, no words yet: no puzzle
+      "Aihe\nkissa\n",                // word entry with a word
+      kWords,                         // difficulty
+      kWords + "1\n",                 // size
+      kWords + "1\n2\n",              // rows
+      kWords + "1\n2\n5\n",           // columns
+      kWords + "1\n2\n1\n1\n",        // fit warning pause
+      kWords + "1\n1\n",              // fill menu
+      kWords + "1\n1\n2\n",           // hidden phrase
+      kWords + "1\n1\n1\n",           // end menu
+      kWords + "1\n1\n1\n1\n",        // save prompt
+      kWords + "1\n1\n1\n2\n",        // difficulty after choice 2
+      kWords + "1\n1\n1\n3\n",        // fill menu after choice 3
+      kWords + "1\n1\n1\n4\n",        // title after choice 4
+      kWords + "1\n1\n1\n4\nUusi\n",  // word entry after choice 4
+      kWords + "1\n1\n1\n5\n",        // the quit choice itself
+      "Aihe\nkissa\n/poistu\n1\n1\n", // the quit command of word entry
+  };
+  for (const std::string& input : cases) {
+    const std::string out = run(input).output;
+    EXPECT_TRUE(testing::endsWith(out, kGoodbye)) << input;
+    EXPECT_EQ(occurrences(out, kGoodbye), 1U) << input;
+  }
+  EXPECT_EQ(occurrences(run("Aihe\n").output, kGenerating), 0U);
+  EXPECT_EQ(occurrences(run("Aihe\nkissa\n/poistu\n1\n1\n").output, kDifficultyMenu), 0U);
+}
+
+TEST(DialogueTest, WelcomeAndTitlePrompt) {
+  const std::string refused = std::string(kTitleRefused) + "\n> ";
+  const std::string expected =
+      "\n                       Haravoija v. 1.2 \n\n"
+      " Tervetuloa sanaristikkojen laadintaohjelmaan. Ohjelma laatii\n"
+      " sanaristikkoja antamistasi sanoista. Lopuksi ohjelma tallentaa\n"
+      " valmiin ristikon ja sanat html-dokumentiksi, jonka voi sitten\n"
+      " esimerkiksi tulostaa. \n" +
+      std::string(79, '-') + "\n\nAnna ristikon aihe. \n> " + refused + refused +
+      "\nAnna nyt ristikkoon";
+  const Outcome r = run("\na/b\n\204-sanat\n");
+  EXPECT_EQ(r.output.substr(0, expected.size()), expected);
+  // The generator is seeded once the title is accepted.
+  EXPECT_EQ(r.seeds, 1);
+  EXPECT_EQ(run("a/b\n").seeds, 0);
+}
+
+// Choice 2 asks the settings again, choice 3 keeps them, choice 4 starts over
+// with an empty list and a new seed; 2 and 3 draw on without reseeding.
+TEST(DialogueTest, EndMenuChoices) {
+  const Outcome two = run(kWords + "1\n1\n1\n2\n2\n2\n5\n6\n1\n5\n");
+  EXPECT_EQ(occurrences(two.output, "Anna ristikon aihe. \n"), 1U);
+  EXPECT_EQ(occurrences(two.output, kDifficultyMenu), 2U);
+  EXPECT_EQ(occurrences(two.output, kGenerating), 2U);
+  EXPECT_EQ(occurrences(two.output, "(ristikon koko: 5x6, ristikossa 2 sanaa)"), 1U);
+  EXPECT_EQ(occurrences(two.output, kFillMenu), 2U);
+  EXPECT_EQ(two.seeds, 1);
+
+  const Outcome three = run(kWords + "2\n2\n10\n12\n3\n3\n3\n5\n");
+  EXPECT_EQ(occurrences(three.output, kDifficultyMenu), 1U);
+  EXPECT_EQ(occurrences(three.output, "(ristikon koko: 10x12, ristikossa 2 sanaa)"), 2U);
+  EXPECT_EQ(occurrences(three.output, kFillMenu), 2U);
+  EXPECT_EQ(occurrences(three.output, kEndMenu), 2U);
+  EXPECT_EQ(three.seeds, 1);
+
+  const Outcome four = run(kWords + "1\n1\n1\n4\nUusi\nhevonen\nL\n1\n1\n1\n5\n");
+  EXPECT_EQ(occurrences(four.output, "Tervetuloa sanaristikkojen laadintaohjelmaan."), 2U);
+  EXPECT_EQ(occurrences(four.output, "ristikossa 2 sanaa)"), 1U);
+  EXPECT_EQ(occurrences(four.output, "ristikossa 1 sanaa)"), 1U);
+  EXPECT_EQ(four.seeds, 2);
+
+  // Saving twice, under the title and under a name, then quitting.
+  const Outcome saves = run(kWords + "1\n1\n1\n1\n\n1\nnimi\n5\n");
+  EXPECT_EQ(saves.files, (std::vector<std::string>{"Aihe.html", "Nimi.html"}));
+  EXPECT_EQ(occurrences(saves.output, kEndMenu), 3U);
+}
+
+// The difficulty answer decides the directions: in a 1 x 2 grid with every
+// draw 24576 the scan tries leftwards first, which a children's puzzle
+// never does.
+TEST(DialogueTest, ChildrensPuzzleOnlyRightAndDown) {
+  for (const auto& [difficulty, row] : {std::pair{"1", "B A \n"}, std::pair{"2", "A B \n"}}) {
+    testing::FakeEnvironment fake(std::string("T\nab\nL\n") + difficulty + "\n2\n1\n2\n3\n5\n");
+    fake.random = testing::ScriptedRandom({24576});
+    runDialogue(fake.env);
+    EXPECT_NE(fake.output().find("---\n" + std::string(row) + "---\n"), std::string::npos)
+        << difficulty;
+  }
+}
+
+TEST(DialogueTest, FitWarningListsTheLeftOutWordsAndWaits) {
+  const std::string out =
+      run("Aihe\nkoira\nhevonen\nkissat\nL\n1\n2\n2\n2\nmit\204 vain\n3\n5\n").output;
+  const std::string warning =
+      "\nVAROITUS: Seuraavat sanat eiv\204t mahtuneet ristikkoon: \n"
+      " hevonen\n kissat\n koira\n\n(paina enter jatkaaksesi)\n\n";
+  const std::size_t at = out.find(kGenerating + warning);
+  ASSERT_NE(at, std::string::npos) << out;
+  // The pause took the line, so the fill menu's answer is the next one.
+  EXPECT_LT(at, out.find(kFillMenu));
+  EXPECT_EQ(occurrences(out, "(ristikon koko: 2x2, ristikossa 0 sanaa)"), 1U);
+  EXPECT_EQ(occurrences(run(kWords + "2\n2\n10\n12\n3\n5\n").output, "VAROITUS"), 0U);
+}
+
+}  // namespace
+}  // namespace haravoija

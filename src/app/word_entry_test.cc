@@ -1,0 +1,170 @@
+// Tests of the word-entry loop: its commands, messages, listing and help,
+// as whole transcripts of what the user sees.
+#include "app/word_entry.h"
+
+#include <gtest/gtest.h>
+
+#include "app/word_listing.h"
+#include "fakes.h"
+
+namespace haravoija {
+namespace {
+
+using Words = std::vector<std::string>;
+
+const std::string kHelp =
+    "-------------------------------------------------------------------------------\n"
+    " > L             // Lopettaa sanojen kyselemisen.\n"
+    " > N             // N\204ytt\204\204 annetut sanat.\n"
+    " > /POISTU       // Poistuu ohjelmasta v\204litt\224masti.\n"
+    " > A             // N\204ytt\204\204 n\204m\204 aputekstit.\n"
+    " > kissa         // Lis\204\204 ristikkoon sanan kissa.\n"
+    " > -kissa        // Poistaa ristikosta sanan kissa.\n"
+    " > -             // Poistaa viimeisimm\204n lis\204tyn sanan.\n"
+    " > ---           // Poistaa listasta kaikki sanat.\n"
+    " > #Jee          // Muuttaa otsikoksi Jee\n"
+    " > +kunnat.txt   // Lis\204\204 kaikki tiedoston kunnat.txt sanat ristikkoon.\n"
+    " > +sanat.txt a  // Lis\204\204 kaikki tiedostosta sanat.txt loytyv\204t a-kirjaimella\n"
+    "                 // alkavat sanat ristikkoon\n"
+    " > +nimet.txt 30 // Kone arpoo 30 sanaa nimet.txt -tiedostosta ja lis\204\204\n"
+    "                 // ne ristikkoon\n"
+    " > +nimet.txt a 5// Voit my\224s yhdist\204\204 komentoja n\204in\n"
+    " > +oma.html     // Voit lis\204t\204 sanoja my\224s vanhoista ristikoista.\n"
+    "-------------------------------------------------------------------------------\n";
+
+const std::string kIntro =
+    "Anna nyt ristikkoon haluamasi sanat. Voit k\204ytt\204\204 seuraavia komentoja:\n" + kHelp +
+    "\nAnna ensimm\204inen sana / tiedosto.\n";
+
+struct Session {
+  WordEntryOutcome outcome = WordEntryOutcome::kFinished;
+  std::string output;  // without the opening text
+  WordList list;
+  std::string title = "Vanha";
+};
+
+Session run(const std::string& input, Session session = {}) {
+  testing::FakeEnvironment fake(input);
+  session.outcome = runWordEntry(session.list, session.title, fake.env);
+  session.output = fake.output();
+  EXPECT_EQ(session.output.rfind(kIntro, 0), 0u);
+  session.output.erase(0, kIntro.size());
+  return session;
+}
+
+TEST(WordEntryTest, SingleLetterCommandsAndWords) {
+  const Session s = run(
+      "\nl\naa\nA\nk\nN\nL \n/poistu \n" + std::string(80, 'x') + "\naA\nn\nL\nnot read\n");
+  EXPECT_EQ(s.outcome, WordEntryOutcome::kFinished);
+  EXPECT_EQ(s.list.words(), Words{"aa"});
+  EXPECT_EQ(s.output,
+            "> > VIRHE: Anna v\204hint\204\204n yksi sana!\n"
+            "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
+            "> Voit k\204ytt\204\204 seuraavia komentoja:\n" +
+                kHelp +
+                "> VIRHE: Sanassa on oltava v\204hint\204\204n kaksi kirjainta!\n"
+                "> Annetut sanat:\naa  \nSanoja annettu yhteens\204 1.\n"
+                "> VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!\n"
+                "> VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!\n"
+                "> VIRHE: Sanan pituus on oltava alle 80 merkki\204.\n"
+                "> VIRHE: Olet antanut jo kyseisen sanan.\n"
+                "> Annetut sanat:\naa  \nSanoja annettu yhteens\204 1.\n"
+                "> ");
+}
+
+TEST(WordEntryTest, QuitAndEndOfInput) {
+  for (const char* quit : {"/POISTU", "/poistu", "/Poistu"}) {
+    const Session s = run(std::string("kissa\n") + quit + "\nkoira\n");
+    EXPECT_EQ(s.outcome, WordEntryOutcome::kQuit) << quit;
+    EXPECT_EQ(s.output,
+              "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
+              "> Kiitos ohjelman k\204yt\224st\204!\n");
+  }
+  const Session empty = run("");
+  EXPECT_EQ(empty.outcome, WordEntryOutcome::kFinished);
+  EXPECT_TRUE(empty.list.empty());
+  EXPECT_EQ(empty.output, "> ");
+  // A last line without its line end is still read.
+  EXPECT_EQ(run("kissa").list.words(), Words{"kissa"});
+}
+
+TEST(WordEntryTest, RemovalCommands) {
+  const Session s =
+      run("-\n---\n-kissa\nkissa\nkoira\n-\nkoira\n-Koira\n-hevonen\n--\n----\n-k\n-KISSA\n"
+          "hevonen\n---\n-\n");
+  EXPECT_TRUE(s.list.empty());
+  const std::string none = "> VIRHE: Yht\204\204n sanaa ei ole annettu!\n";
+  const std::string forbidden = "> VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!\n";
+  EXPECT_EQ(s.output, none + none + none +
+                          "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
+                          "> Sana lis\204tty. Sanoja annettu yhteens\204 2. Anna seuraava sana.\n"
+                          "> Sana koira poistettu.\n"
+                          "> Sana lis\204tty. Sanoja annettu yhteens\204 2. Anna seuraava sana.\n"
+                          "> Sana Koira poistettu.\n"
+                          "> VIRHE: Sanaa hevonen ei voitu poistaa.\n" +
+                          forbidden + forbidden +
+                          "> VIRHE: Sanaa k ei voitu poistaa.\n"
+                          "> Sana KISSA poistettu.\n"
+                          "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
+                          "> Kaikki sanat poistettu.\n" +
+                          none + "> ");
+}
+
+TEST(WordEntryTest, TitleCommand) {
+  const Session s = run("#\n#a/b\n#kissat\n#\204l\204imet ja kasvit\n#x\"y\n");
+  EXPECT_EQ(s.title, "\216l\204imet ja kasvit");
+  EXPECT_EQ(s.output,
+            "> VIRHE: Otsikko liian lyhyt.\n"
+            "> VIRHE: Antamassasi aiheessa on kiellettyj\204 merkkej\204. Anna uusi aihe. \n"
+            "> Otsikoksi muutettu Kissat.\n"
+            "> Otsikoksi muutettu \216l\204imet ja kasvit.\n"
+            "> VIRHE: Antamassasi aiheessa on kiellettyj\204 merkkej\204. Anna uusi aihe. \n"
+            "> ");
+  EXPECT_EQ(run("#a/b\n").title, "Vanha");
+}
+
+TEST(WordEntryTest, FullListRefusesNewWords) {
+  Session full;
+  for (int i = 0; i < 10000; ++i) {
+    full.list.add(std::string("s") + static_cast<char>('a' + i / 676) +
+                  static_cast<char>('a' + i / 26 % 26) + static_cast<char>('a' + i % 26));
+  }
+  const Session s = run("saaa\nuusi\n-\nuusi\n", std::move(full));
+  EXPECT_EQ(s.output,
+            "> VIRHE: Olet antanut jo kyseisen sanan.\n"
+            "> VIRHE: Sanaa ei voitu lis\204t\204. Sanojen maksimim\204\204r\204 on 10000.\n"
+            "> Sana soup poistettu.\n"  // the last: 9999 is o, u, p in base 26
+            "> Sana lis\204tty. Sanoja annettu yhteens\204 10000. Anna seuraava sana.\n"
+            "> ");
+}
+
+std::string listing(const Words& words) {
+  WordList list;
+  for (const std::string& word : words) list.add(word);
+  return formatWordListing(list);
+}
+
+TEST(WordListingTest, ColumnsOfTheLongestWordPlusTwo) {
+  EXPECT_EQ(listing({"kissa", "hevonen"}),
+            "Annetut sanat:\nkissa    hevonen  \nSanoja annettu yhteens\204 2.\n");
+  EXPECT_EQ(listing({}), "Annetut sanat:\n\nSanoja annettu yhteens\204 0.\n");
+  // Columns of 9: eight fit in 78 characters, the ninth starts a new line.
+  Words nine;
+  for (char c = 'a'; c < 'a' + 9; ++c) nine.push_back(std::string(7, c));
+  std::string expected = "Annetut sanat:\n";
+  for (const std::string& word : nine) {
+    if (word[0] == 'i') expected += "\n";
+    expected += word + "  ";
+  }
+  EXPECT_EQ(listing(nine), expected + "\nSanoja annettu yhteens\204 9.\n");
+  // Columns of 78 still fit; columns of 79 put every word on a line of its own.
+  EXPECT_EQ(listing({std::string(76, 'x'), "ab"}), "Annetut sanat:\n" + std::string(76, 'x') +
+                                                       "  \nab" + std::string(76, ' ') +
+                                                       "\nSanoja annettu yhteens\204 2.\n");
+  EXPECT_EQ(listing({std::string(77, 'x'), "ab"}), "Annetut sanat:\n\n" + std::string(77, 'x') +
+                                                       "  \nab" + std::string(77, ' ') +
+                                                       "\nSanoja annettu yhteens\204 2.\n");
+}
+
+}  // namespace
+}  // namespace haravoija

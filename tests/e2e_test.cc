@@ -1,0 +1,315 @@
+// The real binary, end to end: its command line, the clock that seeds it,
+// and one table of hostile runs (input that ends anywhere, lines no person
+// types, huge, binary and vanishing word files, saves that cannot be
+// written). Whatever the input, a run ends by itself with status 0, nothing
+// on standard error and no temporary file left behind.
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <random>
+#include <set>
+#include <thread>
+
+#include "frozen_clock.h"
+#include "test_util.h"
+
+namespace haravoija::testing {
+namespace {
+
+using namespace std::string_literals;
+namespace fs = std::filesystem;
+
+const std::string kGoodbye = "Kiitos ohjelman k\204yt\224st\204!\n";
+const std::string kGoodbyeUtf8 = "Kiitos ohjelman k\303\244yt\303\266st\303\244!\n";
+const std::string kSaveFailed = "Tulosten talletus tiedostoon ei onnistunut!\n\n";
+const std::string kWordFile = "kissa koira hevonen\nkala lintu kaura\nkettu\n";
+
+constexpr bool kSlowBuild =
+#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
+    false;
+#else
+    true;
+#endif
+
+TEST(E2eTest, CommandLine) {
+  const std::string help =
+      "\n                       Haravoija v. 1.2 \n\n"
+      " Voit antaa ohjelmalle parametrin\204 tiedoston.\n"
+      " T\204ll\224in kone tekee sen sanoista ristikon\n"
+      " k\204ytt\204en oletusasetuksia (normaali ristikko, \n"
+      " sanat kaikkiin suuntiin, mahdollisimman pieni ristikko, \n"
+      " tyhj\204t kohdat t\204ytet\204\204n satunnaisilla kirjaimilla).\n"
+      " Ohjelma tallentaa valmiin ristikon tiedostoon out.html.\n\n"
+      " Jos haluat m\204\204ritell\204 itse asetukset, \n"
+      " sinun tulee k\204ynnist\204\204 ohjelma ilman parametrej\204.\n\n";
+  const std::string error = "Tiedostosta ei voida lukea. \nSaat apua kirjoittamalla haravoija -h.\n";
+  const std::string badName =
+      "VIRHE: Anna kunnollinen tiedostonimi.\n"
+      "Tiedostonimen p\204\204te tulee olla .txt tai .html.\n> ";
+  TempDir dir;
+  dir.write("sanat.txt", "kissa koira\n");
+  dir.write("-h", "kissa koira\n");  // a file named like an option is a word file
+  fs::create_directory(dir.path() / "kansio.txt");
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"-H"}, help},          {{"--help"}, help},       {{"-?"}, help},
+      {{"/?"}, help},          {{"-x"}, error},          {{"--HELP"}, error},
+      {{"puuttuu.txt"}, error}, {{"kansio.txt"}, error}, {{"sanat.txt", "x"}, error},
+      {{"-h"}, badName},
+  };
+  for (const auto& [args, expected] : cases) {
+    const RunResult run = runBinary(args, "", dir.path());
+    EXPECT_EQ(run.exitStatus, 0) << args[0];
+    EXPECT_EQ(run.out, expected) << args[0];
+    EXPECT_EQ(run.err, "") << args[0];
+  }
+  EXPECT_FALSE(fs::exists(dir.path() / "out.html"));
+}
+
+// Under a stopped clock every seeding gives the same seed: a puzzle repeats
+// exactly when the generator was seeded again, and a second later differs.
+TEST(E2eTest, TheClockSeedsEveryNewWordList) {
+  const auto noon = frozenClockEnv("2026-01-01 12:00:00");
+  const auto later = frozenClockEnv("2026-01-01 12:00:01");
+  if (!noon || !later) GTEST_SKIP() << "libfaketime is not installed";
+  TempDir dir;
+  dir.write("sanat.txt", "kissa koira hevonen lehm\344 lammas kana sika vuohi\n");
+  auto batchAt = [&](const std::vector<std::string>& env) {
+    EXPECT_EQ(runBinary({"sanat.txt"}, "", dir.path(), env).exitStatus, 0);
+    return readFile(dir.path() / "out.html");
+  };
+  const std::string first = batchAt(*noon);
+  EXPECT_NE(first.find("<br>Lehm\344\r\n"), std::string::npos);
+  EXPECT_EQ(batchAt(*noon), first);
+  EXPECT_NE(batchAt(*later), first);
+
+  const std::string puzzle = "Aihe\nkissa\nkoira\nhevonen\nL\n1\n1\n1\n";
+  const std::string input = puzzle + "1\neka\n4\n" + puzzle + "1\ntoka\n2\n1\n1\n1\n1\nkolmas\n5\n";
+  EXPECT_EQ(runBinary({}, input, dir.path(), *noon).exitStatus, 0);
+  EXPECT_EQ(readFile(dir.path() / "Toka.html"), readFile(dir.path() / "Eka.html"));
+  EXPECT_NE(readFile(dir.path() / "Kolmas.html"), readFile(dir.path() / "Eka.html"));
+}
+
+// One session through every state of the dialogue and every command of word
+// entry, ending with the quit choice.
+std::vector<std::string> longSession() {
+  return {"",      "a/b",    "el\204imet", "",       "A",       "L",        "-",
+          "n",     "kissa",  "KISSA",      "k",      "3D",      "koira",    "-",
+          "--",    "-k",     "-KISSA",     "hevonen", "---",    "#",        "#a/b",
+          "#el\204imet ja kasvit",        "+x",     "+puuttuu.txt",        "+sanat.txt a b c",
+          "+sanat.txt ab",   "+sanat.txt k 1",         "+sanat.txt",         "N",
+          "L ",    "l",      "x",          "2",      "3",       "2",        "0",
+          "2",     "2",      "",           "4",      "2",       "abc",      "ab cd",
+          "6",     "1",      "a.b",        "",       "3",       "",         "3",
+          "2",     "1",      "1",          "1",      "1",       "nimi",     "4",
+          "Toinen", "+Nimi.html",          "l",      "1",       "1",        "1",
+          "5"};
+}
+
+struct HostileRun {
+  std::string name;
+  std::vector<std::string> args;
+  std::string input;
+  RunOptions options;
+  std::function<void(const TempDir&)> setUp;
+  std::function<void(const RunResult&, const TempDir&)> check;
+  std::string goodbye = kGoodbye;
+};
+
+void writeRepeated(const fs::path& path, const std::string& pattern, std::size_t megabytes) {
+  std::ofstream out(path, std::ios::binary);
+  std::string block;
+  while (block.size() + pattern.size() <= (1U << 20)) block += pattern;
+  for (std::size_t i = 0; i < megabytes; ++i) out.write(block.data(), block.size());
+}
+
+std::string listing(const RunResult& run) {
+  const std::size_t start = run.out.find("Annetut sanat:\n");
+  const std::size_t end = run.out.find("Sanoja annettu", start);
+  if (start == std::string::npos || end == std::string::npos) return "(no listing)";
+  return run.out.substr(start + 15, end - start - 15);
+}
+
+std::vector<HostileRun> hostileRuns() {
+  std::vector<HostileRun> runs;
+  const std::vector<std::string> session = longSession();
+  std::string all;
+  for (const std::string& line : session) all += line + "\n";
+  runs.push_back({"whole session", {}, all, {}, {}, [](const RunResult& run, const TempDir& dir) {
+                    for (const char* shown :
+                         {"Otsikoksi muutettu El\204imet ja kasvit.\n", "VIRHE: Liikaa parametrej\204.\n",
+                          "Antamassasi sanassa / lauseessa oli 3 kirjainta.\n",
+                          "Ruudukko tallennettu tiedostoon nimi.html.\n", "Sana Kettu lis\204tty.\n"}) {
+                      EXPECT_NE(run.out.find(shown), std::string::npos) << shown;
+                    }
+                    EXPECT_TRUE(fs::exists(dir.path() / "El\344imet ja kasvit.html"));
+                  }});
+  // The input ends after every line of the session, and inside lines.
+  std::string before;
+  for (const std::string& line : session) {
+    runs.push_back({"ends after: " + before.substr(before.size() > 40 ? before.size() - 40 : 0),
+                    {}, before, {}, {}, {}});
+    if (line.size() > 1) {
+      runs.push_back({"ends inside a line", {}, before + line.substr(0, 2), {}, {}, {}});
+    }
+    before += line + "\n";
+  }
+  // Lines no person types, at one prompt of each kind, in both charsets.
+  const std::vector<std::string> hostile = {std::string(4 << 20, 'x') + "/",
+                                            "/" + std::string(1 << 20, '\0'), "ki\0ss/a"s,
+                                            "\xff\xfe\xc3/", "\xc3\xa4/\xed\xa0\x80\xf4\x90\x80",
+                                            "/\r"};
+  for (const bool utf8 : {false, true}) {
+    std::string input;
+    // Title, word entry, difficulty, size, rows, columns, fill, end menu and
+    // save prompt: every line is refused there (each holds a "/").
+    const std::set<std::size_t> prompts = {0, 3, 31, 33, 35, 37, 39, 43, 45};
+    for (std::size_t i = 0; i < session.size(); ++i) {
+      if (prompts.contains(i)) {
+        for (const std::string& line : hostile) input += line + "\n";
+      }
+      std::string line = session[i];
+      for (std::size_t at; utf8 && (at = line.find('\204')) != std::string::npos;) {
+        line.replace(at, 1, "\303\244");
+      }
+      input += line + "\n";
+    }
+    RunOptions options;
+    options.env = {utf8 ? "LC_ALL=C.UTF-8" : "LC_ALL=C"};
+    runs.push_back({utf8 ? "hostile lines, UTF-8" : "hostile lines, C", {}, input, options, {},
+                    [](const RunResult& run, const TempDir& dir) {
+                      EXPECT_TRUE(fs::exists(dir.path() / "Nimi.html"));
+                      EXPECT_EQ(occurrences(run.out, "Ruudukko tallennettu tiedostoon"), 2U);
+                    },
+                    utf8 ? kGoodbyeUtf8 : kGoodbye});
+  }
+  RunOptions folderInput;
+  folderInput.stdinPath = "/";
+  runs.push_back({"standard input is a folder", {}, "", folderInput, {},
+                  [](const RunResult& run, const TempDir&) {
+                    EXPECT_TRUE(endsWith(run.out, "Anna ristikon aihe. \n> " + kGoodbye));
+                  }});
+  // An import name with a NUL byte names no file, not the file before it.
+  runs.push_back({"NUL in an import name", {}, "Aihe\n+sanat\0x.txt\n/poistu\n"s, {},
+                  [](const TempDir& dir) { dir.write("sanat", "kissa\n"); },
+                  [](const RunResult& run, const TempDir&) {
+                    EXPECT_NE(run.out.find("> VIRHE: Tiedostosta ei voitu lukea.\n"),
+                              std::string::npos);
+                  }});
+
+  // Word files: huge, NUL bytes, binary noise, without words.
+  const std::size_t megabytes = kSlowBuild ? 8 : 128;
+  runs.push_back({"huge word files in bounded memory", {}, "Aihe\n+iso.txt\n+rivi.txt\nn\n/poistu\n",
+                  {}, [=](const TempDir& dir) {
+                    writeRepeated(dir.path() / "iso.txt", "kissa koira hevonen lintu\n", megabytes);
+                    writeRepeated(dir.path() / "rivi.txt", "kissa lintu " + std::string(90, 'y') + " ",
+                                  megabytes);
+                  },
+                  [=](const RunResult& run, const TempDir&) {
+                    EXPECT_EQ(listing(run), "kissa    koira    hevonen  lintu    \n");
+                    // A copy of the file, or of its one line, would show here.
+                    EXPECT_LT(run.maxRssKb, 64 * 1024 + (kSlowBuild ? 64 * 1024 : 0)) << megabytes;
+                  }});
+  std::mt19937 random(850);
+  std::string noise;
+  for (int i = 0; i < (1 << 20); ++i) noise += static_cast<char>(random() & 0xFF);
+  runs.push_back({"NUL bytes and noise", {}, "Aihe\n+nul.txt\n+binaari.html\nn\n/poistu\n", {},
+                  [=](const TempDir& dir) {
+                    dir.write("nul.txt", "kissa\0koira\nhevonen\0\0 lintu\n\0\nkala"s);
+                    dir.write("binaari.html", noise + "\n<!--Sanat-->\n<br>Kettu\n<!--Loppu-->\n" + noise);
+                  },
+                  [](const RunResult& run, const TempDir&) {
+                    EXPECT_EQ(listing(run), "lintu  kala   Kettu  \n");
+                  }});
+  for (const std::string& content : {""s, noise.substr(0, 4096)}) {
+    runs.push_back({"batch file without words", {"roskaa.txt"}, "", {},
+                    [=](const TempDir& dir) { dir.write("roskaa.txt", content); },
+                    [](const RunResult& run, const TempDir& dir) {
+                      EXPECT_NE(run.out.find("\nVIRHE: Tiedostossa ei ollut"), std::string::npos);
+                      EXPECT_FALSE(fs::exists(dir.path() / "out.html"));
+                    }});
+  }
+  // Saves that cannot be written keep what was there and the run goes on.
+  runs.push_back({"save under a folder's name", {}, "Aihe\nkissa\nl\n1\n1\n1\n1\nnimi\n1\ntoinen\n5\n",
+                  {}, [](const TempDir& dir) { fs::create_directory(dir.path() / "Nimi.html"); },
+                  [](const RunResult& run, const TempDir& dir) {
+                    EXPECT_NE(run.out.find("> " + kSaveFailed + "Valitse"), std::string::npos);
+                    EXPECT_TRUE(fs::is_directory(dir.path() / "Nimi.html"));
+                    EXPECT_TRUE(fs::is_regular_file(dir.path() / "Toinen.html"));
+                  }});
+  RunOptions small;
+  small.fileSizeLimit = 16 * 1024;  // a 30 x 30 page is about 30 kB
+  for (const bool batch : {false, true}) {
+    std::string words;
+    for (char a = 'a'; a <= 'z'; ++a) {
+      for (char b = 'a'; b <= 'f'; ++b) words += std::string("sana") + a + b + "\n";
+    }
+    runs.push_back({batch ? "batch write fails midway" : "dialogue write fails midway",
+                    batch ? std::vector<std::string>{"sanat.txt"} : std::vector<std::string>{},
+                    "Aihe\nkissa\nl\n1\n2\n30\n30\n1\n1\nnimi\n5\n", small,
+                    [=](const TempDir& dir) {
+                      dir.write("sanat.txt", words);
+                      dir.write("Nimi.html", "aiempi\n");
+                      dir.write("out.html", "aiempi\n");
+                    },
+                    [](const RunResult& run, const TempDir& dir) {
+                      EXPECT_NE(run.out.find(kSaveFailed), std::string::npos);
+                      EXPECT_EQ(readFile(dir.path() / "Nimi.html"), "aiempi\n");
+                      EXPECT_EQ(readFile(dir.path() / "out.html"), "aiempi\n");
+                    }});
+  }
+  return runs;
+}
+
+TEST(E2eTest, HostileRunsEndCleanly) {
+  for (HostileRun& run : hostileRuns()) {
+    TempDir dir;
+    dir.write("sanat.txt", kWordFile);
+    if (run.setUp) run.setUp(dir);
+    run.options.timeout = std::chrono::seconds(kSlowBuild ? 60 : 20);
+    const RunResult result = runBinary(run.args, run.input, dir.path(), run.options);
+    SCOPED_TRACE(run.name);
+    EXPECT_FALSE(result.timedOut);
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_TRUE(endsWith(result.out, run.goodbye))
+        << result.out.substr(result.out.size() - std::min<std::size_t>(result.out.size(), 300));
+    EXPECT_EQ(occurrences(result.out, run.goodbye), 1U);
+    EXPECT_EQ(result.err, "");
+    for (const auto& entry : fs::directory_iterator(dir.path())) {
+      EXPECT_FALSE(entry.path().filename().string().starts_with(".haravoija-")) << entry.path();
+    }
+    if (run.check) run.check(result, dir);
+    if (HasFailure()) break;
+  }
+}
+
+// A word file that is a pipe whose writer stops part way through a line:
+// the words read up to there are used, the last line's too.
+TEST(E2eTest, WordFileThatEndsWhileBeingRead) {
+  for (const bool batch : {false, true}) {
+    TempDir dir;
+    const fs::path fifo = dir.path() / "putki.txt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&] {
+      std::ofstream out(fifo, std::ios::binary);
+      out << "kissa koira\nhev" << std::flush;
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      out << "o";
+    });
+    const RunResult run = runBinary(batch ? std::vector<std::string>{"putki.txt"}
+                                          : std::vector<std::string>{},
+                                    "Aihe\n+putki.txt\nn\n/poistu\n", dir.path());
+    writer.join();
+    EXPECT_EQ(run.exitStatus, 0);
+    if (batch) {
+      EXPECT_NE(readFile(dir.path() / "out.html").find("<br>Hevo\r\n"), std::string::npos);
+    } else {
+      EXPECT_EQ(listing(run), "kissa  koira  hevo   \n");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace haravoija::testing
