@@ -88,18 +88,8 @@ void addWordList(std::string& out, const Grid& grid) {
 
 }  // namespace
 
-bool wordPrecedes(std::string_view a, std::string_view b) {
-  const std::size_t common = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < common; ++i) {
-    const unsigned char x = toUpperLetter(static_cast<unsigned char>(a[i]));
-    const unsigned char y = toUpperLetter(static_cast<unsigned char>(b[i]));
-    if (x != y) return x < y;
-  }
-  return false;
-}
-
 void sortDocumentWords(std::vector<std::string>& words) {
-  // The unstable selection sort by wordPrecedes, whose exact result the list
+  // The unstable selection sort, whose exact result the list
   // must keep, computed without its quadratic cost.
   applySortOrder(words, precedesSelectionSortOrder(words));
 }

@@ -12,11 +12,10 @@
 
 namespace haravoija {
 
-// True when `a` comes before `b` in the document's word list (byte by byte,
-// upper-cased, unsigned; a prefix precedes nothing).
-bool wordPrecedes(std::string_view a, std::string_view b);
-
-// The document's word order: the unstable selection sort by wordPrecedes.
+// The document's word order: the unstable selection sort in which a word
+// precedes another when, at the first position below both lengths where
+// their bytes differ after toUpperLetter, its byte is the smaller
+// (unsigned); a prefix precedes nothing.
 void sortDocumentWords(std::vector<std::string>& words);
 
 // The complete document bytes for the grid and title (CP850). The title and

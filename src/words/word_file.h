@@ -1,4 +1,5 @@
-// Reading words from plain word files and from saved puzzle documents.
+// Importing words from files into the list: the import command's selections
+// and the batch run's import.
 #ifndef HARAVOIJA_WORDS_WORD_FILE_H_
 #define HARAVOIJA_WORDS_WORD_FILE_H_
 
@@ -9,11 +10,10 @@
 
 #include "text/file_system.h"
 #include "text/random_source.h"
+#include "words/word_file_reader.h"
 #include "words/word_list.h"
 
 namespace haravoija {
-
-enum class WordFileMode { kPlain, kHtml };
 
 // Which of a file's candidate words the import command takes.
 struct WordSelection {
@@ -24,12 +24,6 @@ struct WordSelection {
   // A single parameter of 2-6 letters: refused once the file has been read.
   bool refuseAfterReading = false;
 };
-
-// Reads the whole file and returns the new words it holds, in file order:
-// letters only, 2-79 bytes, not in `list` and not read before. In HTML mode
-// only the words between the document's word-list markers count. A read
-// error ends the reading; the words of the lines read whole before it stay.
-std::vector<std::string> readWordFile(InputFile& file, WordFileMode mode, const WordList& list);
 
 // Partial shuffle: afterwards the first min(n, size) entries are a random
 // pick, one draw per step.

@@ -1,6 +1,8 @@
 // Reading the candidate words out of a word file or a saved puzzle document.
 // The file is read in fixed-size chunks and split as it streams past, so a
 // huge file, a file without line ends or a binary file costs bounded memory.
+#include "words/word_file_reader.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -11,7 +13,6 @@
 #include <vector>
 
 #include "text/letters.h"
-#include "words/word_file.h"
 #include "words/word_list.h"
 
 namespace haravoija {

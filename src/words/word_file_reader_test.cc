@@ -10,7 +10,7 @@
 
 #include "fakes.h"
 #include "text/letters.h"
-#include "words/word_file.h"
+#include "words/word_file_reader.h"
 
 namespace haravoija {
 namespace {
