@@ -37,7 +37,7 @@ failed=()
 summary=()
 for target in "${targets[@]}"; do
   binary=$PWD/build/fuzz/fuzz/$target
-  # Absolute: the dialogue target works in a folder of its own.
+  # The seeds in version control, by absolute path.
   seeds=$PWD/fuzz/corpus/$target
   mkdir -p "$work/$target/corpus" "$work/$target/artifacts"
   [ -d "$seeds" ] || seeds=
