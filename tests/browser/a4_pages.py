@@ -1,7 +1,7 @@
 """How large a square grid prints on one A4 page: prints documents of growing
 size to PDF with headless chromium and counts the pages.
 
-The documents come from the samples test (HARAVOIJA_BROWSER_SIZES): square
+The documents come from the program's page writer (samples.py): square
 grids of 4 x 4 to 40 x 40 with a full one-column word list (15 words) and
 with a three-column list (33 words). Each is printed on A4 with chromium's
 default margins and no header or footer; the page size is set on a copy of
@@ -11,7 +11,6 @@ Usage: a4_pages.py BUILD_DIR. Needs chromium and pdfinfo (poppler-utils).
 Not part of CI: the figure goes into the README.
 """
 
-import os
 import pathlib
 import re
 import subprocess
@@ -19,6 +18,7 @@ import sys
 import tempfile
 
 import run_check
+import samples
 
 SMALLEST, LARGEST = 4, 40
 
@@ -58,10 +58,7 @@ def main():
     with tempfile.TemporaryDirectory(prefix="haravoija-a4-") as temp:
         work = pathlib.Path(temp)
         folder = work / "sizes"
-        env = {**os.environ, "HARAVOIJA_BROWSER_SIZES": str(folder)}
-        subprocess.run([pathlib.Path(sys.argv[1]).resolve() / "haravoija_tests",
-                        "--gtest_filter=BrowserSamplesTest.*"],
-                       env=env, check=True, capture_output=True, timeout=60)
+        samples.write_sizes(pathlib.Path(sys.argv[1]).resolve(), folder)
         for columns in (1, 3):
             n = largest_on_one_page(columns, folder, work)
             print("%d-column word list: up to %d x %d fits on one A4 page" % (columns, n, n))

@@ -1,9 +1,9 @@
 """The puzzle page in a real browser: makes documents, renders each in
 headless chromium (--dump-dom) and checks what a reader sees (dom_check.py).
 
-Documents come from two places: the samples test of the test binary, with
-known grids, words, titles and phrases (manifest.jsonl says what each must
-show), and the real program, run as a batch run on the example word lists,
+Documents come from two places: samples with known grids, words, titles and
+phrases written by the program's page writer (samples.py says what each
+must show), and the real program, run as a batch run on the example word lists,
 on a word file whose name holds markup characters and on a saved document,
 and through a scripted dialogue with a hidden phrase; for those the expected
 grid is read from the program's own console view and the words from its
@@ -13,7 +13,6 @@ Usage: run_check.py BUILD_DIR [WORK_DIR]. Prints one line per document and a
 summary line; exits 1 on any mismatch. Standard library only.
 """
 
-import json
 import os
 import pathlib
 import shutil
@@ -23,6 +22,7 @@ import tempfile
 
 import dom_check
 import program_documents
+import samples as sample_pages
 
 SOURCE = pathlib.Path(__file__).resolve().parents[2]
 CHROMIUM = os.environ.get("CHROMIUM", "/usr/bin/chromium")
@@ -80,13 +80,7 @@ def main():
     work = pathlib.Path(sys.argv[2] if len(sys.argv) == 3 else
                         tempfile.mkdtemp(prefix="haravoija-browser-")).resolve()
     samples = work / "samples"
-    env = {**os.environ, "HARAVOIJA_BROWSER_SAMPLES": str(samples)}
-    subprocess.run([build / "haravoija_tests", "--gtest_filter=BrowserSamplesTest.*"],
-                   env=env, check=True, capture_output=True, timeout=PROGRAM_SECONDS)
-    manifest = {}
-    for line in (samples / "manifest.jsonl").read_text(encoding="utf-8").splitlines():
-        expected = json.loads(line)
-        manifest[expected["file"]] = expected
+    manifest = sample_pages.write_samples(build, samples)
     cases = [(samples / name, expected) for name, expected in manifest.items()]
     failures = []
     mutated = mutated_cases(samples, manifest)
