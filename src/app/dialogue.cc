@@ -111,8 +111,6 @@ Step askSize(Session& s) {
   const std::optional<int> choice = askSizing(s.console);
   if (!choice) return Step::kQuit;
   s.settings.sizing = *choice == 2 ? Sizing::kFixed : Sizing::kSmallest;
-  s.settings.rows = 1;
-  s.settings.columns = 1;
   return s.settings.sizing == Sizing::kFixed ? Step::kAskRows : Step::kGenerate;
 }
 
@@ -164,19 +162,15 @@ Step endMenu(Session& s) {
     case 1:
       return Step::kSave;
     case 2:
-      s.grid = Grid();
       return Step::kCycleTop;
     case 3:
       s.settingsWanted = false;
-      s.grid = Grid();
       return Step::kCycleTop;
     case 4:
-      s.grid = Grid();
       s.title.clear();
       s.words.clear();
       return Step::kWelcome;
     default:
-      s.grid = Grid();
       return Step::kQuit;
   }
 }

@@ -46,8 +46,9 @@ TEST(BuildGridTest, WorkedExamples) {
       // A word of one letter fits nowhere and is left out in list order.
       {"one-letter word", {"kissa", "a", "ab"}, Sizing::kFixed, 2, 5, 2, 5, {"a"}, 1},
       {"only a one-letter word", {"a"}, Sizing::kSmallest, 1, 1, 1, 1, {"a"}, 0},
-      // 1 x 1: 1010 strict attempts, then a tolerant one may leave out one.
-      {"counts below one", {"ab"}, Sizing::kFixed, 0, -3, 1, 1, {"ab"}, 1010 + 1},
+      // 1 x 1: 1010 strict attempts, then a tolerant one may leave out one;
+      // the one-letter word joins the left-out words in list order.
+      {"counts below one", {"ab", "a"}, Sizing::kFixed, 0, -3, 1, 1, {"ab", "a"}, 1010 + 1},
   };
   for (const Case& c : cases) {
     ScriptedRandom random;

@@ -1,6 +1,7 @@
 // CP850 <-> UTF-8 / ISO 8859-1 / ISO 8859-15 at the console boundary.
 #include "text/charset.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cstdint>
 #include <langinfo.h>
@@ -64,7 +65,7 @@ char32_t latin9ToUnicode(unsigned char c) {
 
 ByteTables makeTables(bool latin9) {
   ByteTables t{};
-  for (int i = 0; i < 256; ++i) t.fromCp850[i] = '?';
+  std::fill(std::begin(t.fromCp850), std::end(t.fromCp850), '?');
   for (int b = 0; b < 256; ++b) {
     char32_t u = latin9 ? latin9ToUnicode(static_cast<unsigned char>(b)) : char32_t(b);
     unsigned char cp = unicodeToCp850(u);
