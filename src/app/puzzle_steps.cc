@@ -10,13 +10,11 @@ namespace haravoija {
 BuildResult generatePuzzle(Grid& grid, const std::vector<std::string>& words,
                            const PuzzleSettings& settings, Environment& env) {
   if (words.empty()) return {BuildResult::Status::kNoWords, {}, 0};
-  const bool fixed = settings.sizing == Sizing::kFixed;
-  const int rows = fixed ? settings.rows : 1;
-  const int columns = fixed ? settings.columns : 1;
-  grid = create(rows, columns);
   env.console.emptyLine();
   env.console.line("Odota. Luodaan sanaristikko annetuista sanoista...");
-  return buildGrid(grid, words, settings.children, settings.sizing, rows, columns, env.random);
+  // The run sizes the grid itself: the fixed size, or 1 x 1 to grow from.
+  return buildGrid(grid, words, settings.children, settings.sizing, settings.rows,
+                   settings.columns, env.random);
 }
 
 void showGrid(const Grid& grid, Console& console) { console.lines(gridView(grid)); }

@@ -14,9 +14,8 @@
 
 namespace haravoija {
 
-// Makes a new grid for the settings and runs the generation on it, after an
-// empty line and the waiting line. With no words it prints nothing and
-// returns kNoWords.
+// Runs the generation on `grid` with the settings, after an empty line and
+// the waiting line. With no words it prints nothing and returns kNoWords.
 [[nodiscard]] BuildResult generatePuzzle(Grid& grid, const std::vector<std::string>& words,
                                          const PuzzleSettings& settings, Environment& env);
 
