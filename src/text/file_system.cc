@@ -3,7 +3,7 @@
 // every byte is on disk, so a failed save never costs the user an earlier
 // file of the same name. The saved file keeps what the user set on the one
 // it replaces: its rights, owner and group, the symbolic link that led to it
-// and its other names.
+// and its other names (such a file is written in place).
 #include "text/file_system.h"
 
 #include <fcntl.h>
@@ -102,13 +102,13 @@ std::optional<std::string> followLinks(std::string name) {
 }
 
 // Gives a new file the owner, group and rights of the one it replaces. Owner
-// and group come first, as a change of owner clears the set-ID bits. Only
-// the superuser may give a file away; an ordinary user may still keep the
-// group when they belong to it. What cannot be kept is no reason to fail.
+// and group come first, as a change of owner clears the set-ID bits. What
+// cannot be kept is no reason to fail the save.
 void keepIdentity(int fd, const struct stat& earlier) {
-  if (::fchown(fd, earlier.st_uid, earlier.st_gid) != 0 &&
-      ::fchown(fd, static_cast<uid_t>(-1), earlier.st_gid) != 0) {
-    // The file stays the saver's.
+  if (::fchown(fd, earlier.st_uid, earlier.st_gid) != 0) {
+    // Only the superuser may give a file away, but an ordinary user may keep
+    // the group when they belong to it.
+    [[maybe_unused]] const int groupKept = ::fchown(fd, static_cast<uid_t>(-1), earlier.st_gid);
   }
   ::fchmod(fd, earlier.st_mode & 07777);
 }
@@ -189,20 +189,20 @@ bool PosixFileSystem::replaceFile(const std::string& diskName, std::string_view 
   if (!usableName(diskName)) return false;
   // The kernel follows the links and decides whether this process may write
   // the file: a folder, a write-protected file and a link loop end here, as
-  // they would for a write in place.
-  int fd = ::open(diskName.c_str(), kWriteFlags);
+  // they would for a write in place. The superuser, whom rights do not bind,
+  // saves over a write-protected file like a write in place would.
+  const int fd = ::open(diskName.c_str(), kWriteFlags);
   if (fd < 0 && errno != ENOENT) return false;
   const std::optional<std::string> target = followLinks(diskName);
-  bool created = false;
   if (fd < 0) {
-    if (!target) return false;
-    if (*target == diskName) return saveBeside(diskName, bytes, nullptr);
-    // A link to a missing file: the file is created through the link, as a
-    // write in place would, so the kernel's rules on following links apply.
-    fd = ::open(diskName.c_str(), kWriteFlags | O_CREAT, kNewFileMode);
-    if (fd < 0) return false;
-    created = true;
+    // Missing, or a link to a missing file. The kernel got past every link
+    // (a loop or a link it may not follow ends above), so the file is created
+    // where the links lead, as a write in place would create it.
+    return target && saveBeside(*target, bytes, nullptr);
   }
+  // The name found must be the file the kernel opened; a link changed in
+  // between would otherwise send the save elsewhere. A named pipe or a device
+  // is not a document to replace with one.
   struct stat file {};
   struct stat named {};
   const bool found = target && ::fstat(fd, &file) == 0 && ::lstat(target->c_str(), &named) == 0 &&
@@ -216,9 +216,7 @@ bool PosixFileSystem::replaceFile(const std::string& diskName, std::string_view 
     return ::close(fd) == 0 && ok;
   }
   ::close(fd);
-  const bool ok = saveBeside(*target, bytes, &file);
-  if (!ok && created) ::unlink(target->c_str());
-  return ok;
+  return saveBeside(*target, bytes, &file);
 }
 
 }  // namespace haravoija
