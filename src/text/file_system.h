@@ -32,8 +32,9 @@ class FileSystem {
   // with rights 0664 less the umask. An existing file keeps its rights and,
   // where the process may set them, its owner and group; a symbolic link is
   // followed and the file it leads to is saved, created when missing; a file
-  // with several names gets the content under every name. A folder, a file
-  // this process may not write and a loop of links are refused.
+  // with several names gets the content under every name. Refused: a folder,
+  // a named pipe or a device, a loop of links, and a file this process may
+  // not write (the superuser may write any).
   // On true every byte and the name are on disk. On false the file is as it
   // was before (an earlier content kept, no new file, nothing left behind),
   // with two exceptions that only an I/O error brings: a file with several
