@@ -28,9 +28,18 @@ class FileSystem {
   // is empty or holds a NUL byte, or the file is missing, a folder or cannot
   // be opened.
   [[nodiscard]] virtual std::unique_ptr<InputFile> openForReading(const std::string& diskName) = 0;
-  // Makes `bytes` the whole content of the named file, created when missing.
-  // On true every byte is on disk; on false the file is as it was before
-  // (an earlier content kept, no new file, nothing left behind).
+  // Makes `bytes` the whole content of the named file, created when missing
+  // with rights 0664 less the umask. An existing file keeps its rights and,
+  // where the process may set them, its owner and group; a symbolic link is
+  // followed and the file it leads to is saved, created when missing; a file
+  // with several names gets the content under every name. Refused: a folder,
+  // a named pipe or a device, a loop of links, and a file this process may
+  // not write (the superuser may write any).
+  // On true every byte and the name are on disk. On false the file is as it
+  // was before (an earlier content kept, no new file, nothing left behind),
+  // with two exceptions that only an I/O error brings: a file with several
+  // names can be left half written, and a folder that fails to record the
+  // new name can leave either content.
   [[nodiscard]] virtual bool replaceFile(const std::string& diskName, std::string_view bytes) = 0;
 };
 
