@@ -66,6 +66,13 @@ TEST(E2eTest, CommandLine) {
     EXPECT_EQ(run.err, "") << args[0];
   }
   EXPECT_FALSE(fs::exists(dir.path() / "out.html"));
+
+  // Output to a pipe nobody reads fails quietly; the program goes on.
+  RunOptions closed;
+  closed.stdoutClosed = true;
+  const RunResult unread = runBinary({"sanat.txt"}, "", dir.path(), closed);
+  EXPECT_EQ(unread.exitStatus, 0);
+  EXPECT_TRUE(fs::exists(dir.path() / "out.html"));
 }
 
 // Under a stopped clock every seeding gives the same seed: a puzzle repeats

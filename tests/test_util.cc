@@ -97,6 +97,13 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& inp
     ::dup2(in, 0);
     ::dup2(out, 1);
     ::dup2(err, 2);
+    int pipeEnds[2];
+    if (options.stdoutClosed && (::pipe(pipeEnds) != 0 || ::close(pipeEnds[0]) != 0 ||
+                                 ::dup2(pipeEnds[1], 1) < 0)) {
+      ::_exit(127);
+    }
+    // The program starts as from a shell, whatever the test process ignores.
+    ::signal(SIGPIPE, SIG_DFL);
     // A run that hangs or loops (a prompt repeated for ever at the end of
     // input) is killed instead of stalling the suite and filling the disk.
     ::alarm(kRunTimeLimitSeconds);

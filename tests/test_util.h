@@ -60,6 +60,8 @@ struct RunOptions {
   // Standard input read from this file (a FIFO, a huge file) instead of
   // the `input` bytes.
   std::optional<std::filesystem::path> stdinPath;
+  // Standard output is a pipe that nobody reads (closed before the start).
+  bool stdoutClosed = false;
 };
 
 // Runs the haravoija binary in `workDir` with `args`, feeding `input` on

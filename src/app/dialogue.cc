@@ -52,8 +52,9 @@ struct Session {
   WordList words;
   std::string title;
   PuzzleSettings settings;
-  // Show the difficulty and size menus before the next puzzle.
-  bool settingsWanted = true;
+  // Show the difficulty and size menus before the next puzzle (set before
+  // every puzzle).
+  bool settingsWanted{};
   Grid grid;
   // Words the last fixed-size run had to leave out.
   std::vector<std::string> leftOut;

@@ -51,7 +51,6 @@ void fillWithPhrase(Grid& grid, std::string_view line, RandomSource& random) {
 
 std::string removeSpaces(std::string_view text) {
   std::string out;
-  out.reserve(text.size());
   for (char c : text) {
     if (c != ' ') out += c;
   }

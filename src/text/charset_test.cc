@@ -60,6 +60,10 @@ TEST(CharsetTest, Utf8InputWithUnknownAndMalformedCharacters) {
   EXPECT_EQ(toCp850("\244b", Charset::kUtf8), "?b");              // stray continuation
   EXPECT_EQ(toCp850("\300\200", Charset::kUtf8), "??");           // overlong NUL
   EXPECT_EQ(toCp850("\355\240\200", Charset::kUtf8), "???");      // a surrogate
+  EXPECT_EQ(toCp850("\355\277\277", Charset::kUtf8), "???");      // the last surrogate
+  EXPECT_EQ(toCp850("\355\237\277", Charset::kUtf8), "?");        // U+D7FF, no CP850 byte
+  EXPECT_EQ(toCp850("\364\217\277\277", Charset::kUtf8), "?");   // U+10FFFF
+  EXPECT_EQ(toCp850("\364\220\200\200", Charset::kUtf8), "????");  // beyond U+10FFFF
   EXPECT_EQ(toCp850(std::string("a\0b", 3), Charset::kUtf8), std::string("a\0b", 3));
 }
 

@@ -28,6 +28,9 @@ constexpr std::size_t kLongestUsefulToken = kBreakPrefix.size() + kMaxWordLength
 
 constexpr std::size_t kChunkSize = 64 * 1024;
 
+// UTF-8's byte-order mark.
+constexpr unsigned char kByteOrderMark[] = {0xEF, 0xBB, 0xBF};
+
 bool isBlank(unsigned char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
@@ -81,7 +84,6 @@ class WordFileReader {
   // Editors on Windows start UTF-8 files with a byte-order mark; it belongs
   // to no word, and without this the file's first word would be lost.
   void feedByte(unsigned char c) {
-    static constexpr unsigned char kByteOrderMark[] = {0xEF, 0xBB, 0xBF};
     if (bomMatched_ < std::size(kByteOrderMark)) {
       if (c == kByteOrderMark[bomMatched_]) {
         if (++bomMatched_ == std::size(kByteOrderMark)) bomMatched_ = kNoByteOrderMark;
@@ -94,7 +96,6 @@ class WordFileReader {
 
   // Bytes that began like a byte-order mark but were none are file content.
   void replayByteOrderMark() {
-    static constexpr unsigned char kByteOrderMark[] = {0xEF, 0xBB, 0xBF};
     const std::size_t matched = bomMatched_ == kNoByteOrderMark ? 0 : bomMatched_;
     bomMatched_ = kNoByteOrderMark;
     for (std::size_t i = 0; i < matched; ++i) processByte(kByteOrderMark[i]);
