@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-
 namespace haravoija::testing {
 
 // A fresh empty folder, removed with everything in it on destruction.
@@ -65,6 +64,8 @@ struct RunOptions {
   // Standard input read from this file (a FIFO, a huge file) instead of
   // the `input` bytes.
   std::optional<std::filesystem::path> stdinPath;
+  // The program to run; empty for haravoija itself.
+  std::string binary;
 };
 
 // Runs the haravoija binary in `workDir` with `args`, feeding `input` on
