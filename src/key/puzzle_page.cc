@@ -96,7 +96,13 @@ class PageReader {
   }
 
   PageReading finish() {
-    if (wantsMore() && !line_.empty()) endLine();
+    // A last line without its line end: in the grid or the word list that
+    // is a page cut short, unless the line is the list's end marker.
+    if (wantsMore() && !line_.empty() &&
+        (part_ == Part::kHead || part_ == Part::kBetween ||
+         (part_ == Part::kWords && trimmed(line_) == kEndMarker))) {
+      endLine();
+    }
     if (wantsMore()) fail(endOfInputError());
     PageReading reading;
     reading.error = error_;
