@@ -12,17 +12,32 @@ using Json = nlohmann::ordered_json;
 
 Json utf8(const std::string& cp850) { return fromCp850(cp850, Charset::kUtf8); }
 
+// Every string is well-formed UTF-8 from the conversion; replace is only
+// there so that dumping can never throw.
+std::string dumped(const Json& value) {
+  return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 }  // namespace
 
 std::string keyJson(const PuzzlePage& page, const AnswerKey& key) {
-  Json object;
-  object["title"] = utf8(page.title);
-  object["rows"] = page.rows.size();
-  object["columns"] = page.rows[0].size();
+  // The object is dumped a word at a time: a large page has hundreds of
+  // thousands of occurrences, which as one JSON tree would take far more
+  // memory than as text. The library escapes every string.
+  Json head;
+  head["title"] = utf8(page.title);
+  head["rows"] = page.rows.size();
+  head["columns"] = page.rows[0].size();
   Json grid = Json::array();
   for (const std::string& row : page.rows) grid.push_back(utf8(row));
-  object["grid"] = std::move(grid);
-  Json words = Json::array();
+  head["grid"] = std::move(grid);
+  Json tail;
+  tail["phrase"] = page.phrase ? utf8(*page.phrase) : Json(nullptr);
+  tail["phraseMatches"] = key.phraseMatches ? Json(*key.phraseMatches) : Json(nullptr);
+
+  std::string out = dumped(head);
+  out.pop_back();
+  out += ",\"words\":[";
   for (std::size_t i = 0; i < page.words.size(); ++i) {
     Json places = Json::array();
     for (const Occurrence& at : key.occurrences[i]) {
@@ -32,14 +47,12 @@ std::string keyJson(const PuzzlePage& page, const AnswerKey& key) {
                         {"endRow", at.endRow + 1},
                         {"endColumn", at.endColumn + 1}});
     }
-    words.push_back({{"word", utf8(page.words[i])}, {"occurrences", std::move(places)}});
+    if (i > 0) out += ',';
+    out += dumped({{"word", utf8(page.words[i])}, {"occurrences", std::move(places)}});
   }
-  object["words"] = std::move(words);
-  object["phrase"] = page.phrase ? utf8(*page.phrase) : Json(nullptr);
-  object["phraseMatches"] = key.phraseMatches ? Json(*key.phraseMatches) : Json(nullptr);
-  // Every string is well-formed UTF-8 from the conversion; replace is only
-  // there so that dumping can never throw.
-  return object.dump(-1, ' ', false, Json::error_handler_t::replace);
+  out += "],";
+  out += dumped(tail).substr(1);
+  return out;
 }
 
 }  // namespace haravoija

@@ -239,7 +239,7 @@ void addPuzzle(std::string& out, const PuzzlePage& page) {
   const PageLayout layout =
       layoutPage(static_cast<int>(page.rows.size()), static_cast<int>(page.rows[0].size()),
                  entries.size(), widest(entries), other);
-  out += "<section class=\"sivu tehtava\">\n";
+  out += "<section class=\"sivu tehtava\" id=\"tehtava\">\n";
   addHeading(out, page.title);
   addNote(out, layout);
   addGrid(out, page, nullptr, layout.cell);
@@ -264,7 +264,7 @@ void addKey(std::string& out, const PuzzlePage& page, const AnswerKey& key) {
   const PageLayout layout =
       layoutPage(static_cast<int>(page.rows.size()), static_cast<int>(page.rows[0].size()),
                  entries.size(), widest(entries), other);
-  out += "<section class=\"sivu ratkaisu\">\n";
+  out += "<section class=\"sivu ratkaisu\" id=\"ratkaisu\">\n";
   addHeading(out, page.title, " \342\200\223 ratkaisu");
   addNote(out, layout);
   addGrid(out, page, &key, layout.cell);
