@@ -108,12 +108,6 @@ TEST(KeyProgramTest, OutputOptionsNameTheFileOrUseStandardOutput) {
   EXPECT_EQ(named.files.saveRequests, std::vector<std::string>{"avain.html"});
   EXPECT_TRUE(named.out.output().ends_with("tiedostoon avain.html.\n"));
 
-  // "--" ends the options: "-o" is then a page's name.
-  KeyRun dashes;
-  dashes.files.files["-o"] = goodPage();
-  EXPECT_EQ(dashes({"-oavain.html", "--", "-o"}), kKeyDone);
-  EXPECT_EQ(dashes.files.saveRequests, std::vector<std::string>{"avain.html"});
-
   KeyRun piped;
   EXPECT_EQ(piped({"a.html", "-o", "-"}), kKeyDone);
   EXPECT_TRUE(piped.files.saveRequests.empty());
@@ -162,6 +156,11 @@ TEST(KeyProgramTest, AUtf8TerminalSeesItsOwnLettersInNamesAndKeys) {
   EXPECT_EQ(run.files.saveRequests, std::vector<std::string>{"\303\244-ratkaisu.html"});
   EXPECT_TRUE(run.out.output().starts_with("Ratkaisu: El\303\244imet\n"));
   EXPECT_TRUE(run.out.output().ends_with("tiedostoon \303\244-ratkaisu.html.\n"));
+
+  // JSON is UTF-8 already and goes out as it is, not converted again.
+  KeyRun json(Charset::kUtf8);
+  EXPECT_EQ(json({"--json", "a.html"}), kKeyDone);
+  EXPECT_TRUE(json.out.output().starts_with("{\"title\":\"El\303\244imet\",")) << json.out.output();
 }
 
 }  // namespace
