@@ -17,6 +17,10 @@ namespace {
 using testing::FakeConsole;
 using testing::FakeFileSystem;
 
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+  return text.replace(text.find(from), from.size(), to);
+}
+
 // A page of a 2 x 3 grid titled "El\204imet" (CP850) with KISSA nowhere.
 std::string goodPage() {
   Grid grid;
@@ -32,6 +36,7 @@ struct KeyRun {
     // Cut in the middle of the word list.
     files.files["rikki.html"] = goodPage().substr(0, goodPage().find("<br>Koi") + 5);
     files.files["sanat.txt"] = "kissa koira\n";
+    files.files["solu.html"] = replaced(goodPage(), "<b>K</b>", "<b>KK</b>");
   }
   int operator()(std::vector<std::string> args) {
     args.insert(args.begin(), "haravoija-ratkaisu");
@@ -58,10 +63,12 @@ const std::string kKey =
 
 TEST(KeyProgramTest, DoesEveryGoodPageAndReportsEachBadOne) {
   KeyRun run;
-  EXPECT_EQ(run({"a.html", "puuttuu.html", "rikki.html", "sanat.txt", "b.HTM"}), kKeyPageFailed);
+  EXPECT_EQ(run({"a.html", "puuttuu.html", "rikki.html", "solu.html", "sanat.txt", "b.HTM"}),
+            kKeyPageFailed);
   EXPECT_EQ(run.err.output(),
             "haravoija-ratkaisu: puuttuu.html: tiedostoa ei voi avata\n"
             "haravoija-ratkaisu: rikki.html: sivu loppuu kesken\n"
+            "haravoija-ratkaisu: solu.html: sivun kirjainruudukko on vioittunut\n"
             "haravoija-ratkaisu: sanat.txt: tiedosto ei ole Haravoijan tallentama "
             "ristikkosivu\n");
   EXPECT_EQ(run.out.output(), kKey + "Ratkaisusivu tallennettu tiedostoon a-ratkaisu.html.\n\n" +

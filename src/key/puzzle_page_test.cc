@@ -103,6 +103,8 @@ TEST(PuzzlePageTest, RefusesPagesThatAreNotWholeSavedPages) {
   Grid wide;
   wide.rows = {std::string(1001, 'A')};
   wide.placedWords = {"AA"};
+  Grid widest = wide;
+  widest.rows[0].pop_back();
   Grid tall;
   tall.rows = std::vector<std::string>(1001, "A");
   tall.placedWords = {"AA"};
@@ -142,6 +144,7 @@ TEST(PuzzlePageTest, RefusesPagesThatAreNotWholeSavedPages) {
       {"a word of 80 letters", replaced(page, "<br>Koira", "<br>" + std::string(80, 'a')),
        PageError::kTooLarge},
       {"1001 columns", puzzleDocument(wide, "t"), PageError::kTooLarge},
+      {"1000 columns", puzzleDocument(widest, "t"), PageError::kNone},
       {"1001 rows", puzzleDocument(tall, "t"), PageError::kTooLarge},
   };
   for (const Case& c : cases) {
@@ -197,6 +200,7 @@ TEST(PuzzlePageTest, EndlessInputIsRefusedAfterABoundedRead) {
       {"endless gap before the words", upTo(page, "<!--Sanat-->"), "<p>\r\n", PageError::kNoWords},
       {"endless words", upTo(page, "<br>Kissa"), "<br>Kissa\r\n", PageError::kTooLarge},
       {"endless column breaks", upTo(page, "<br>Kissa"), "<p>\r\n", PageError::kDamagedWords},
+      {"an endless line among the words", upTo(page, "<br>Kissa"), "<p>", PageError::kDamagedWords},
   };
   for (const Case& c : cases) {
     EndlessFile file(c.head, c.pattern);
