@@ -24,6 +24,7 @@ max_len_of() {
   case "$1" in
     dialogue_fuzz) echo 3000 ;;
     word_file_fuzz) echo 16384 ;;
+    key_page_fuzz) echo 16384 ;;
     *) echo 4096 ;;
   esac
 }

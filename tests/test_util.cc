@@ -6,9 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -115,7 +115,7 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& inp
       if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(127);
     }
     std::vector<char*> argv;
-    std::string binary = HARAVOIJA_BINARY;
+    std::string binary = options.binary.empty() ? HARAVOIJA_BINARY : options.binary;
     argv.push_back(binary.data());
     std::vector<std::string> copies(args);
     for (std::string& arg : copies) argv.push_back(arg.data());

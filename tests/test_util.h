@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-
 namespace haravoija::testing {
 
 // A fresh empty folder, removed with everything in it on destruction.
@@ -62,6 +61,8 @@ struct RunOptions {
   std::optional<std::filesystem::path> stdinPath;
   // Standard output is a pipe that nobody reads (closed before the start).
   bool stdoutClosed = false;
+  // The program to run; empty for haravoija itself.
+  std::string binary;
 };
 
 // Runs the haravoija binary in `workDir` with `args`, feeding `input` on

@@ -33,6 +33,11 @@ void Console::write(std::string_view text) {
   out_.flush();
 }
 
+void Console::writeBytes(std::string_view bytes) {
+  out_ << bytes;
+  out_.flush();
+}
+
 std::optional<std::string> Console::ask() { return readRaw("> "); }
 
 std::optional<std::string> Console::readLine() { return readRaw(""); }

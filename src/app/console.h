@@ -32,6 +32,9 @@ class Console {
   // Writes the CP850 text without a line end (for lines built in pieces) and
   // flushes.
   void write(std::string_view text);
+  // Writes bytes exactly as they are, with no conversion (a document or
+  // JSON whose own encoding is UTF-8), and flushes.
+  void writeBytes(std::string_view bytes);
 
   // Writes the prompt "> " (flushed) and reads one line. The line end, and a
   // carriage return just before it, are not part of the line; a last line

@@ -1,0 +1,37 @@
+// The answer-key command: saved puzzle pages in, a printable key page for
+// each out, and the key on the console or as JSON.
+#ifndef HARAVOIJA_APP_KEY_PROGRAM_H_
+#define HARAVOIJA_APP_KEY_PROGRAM_H_
+
+#include <string>
+#include <vector>
+
+#include "app/console.h"
+#include "text/file_system.h"
+
+namespace haravoija {
+
+struct KeyEnvironment {
+  Console& console;  // standard output
+  Console& errors;   // standard error
+  FileSystem& files;
+};
+
+// Exit statuses: every page done, some page failed, a command line that
+// could not be understood.
+inline constexpr int kKeyDone = 0;
+inline constexpr int kKeyPageFailed = 1;
+inline constexpr int kKeyUsageError = 2;
+
+// The text of -h and --help (CP850, lines ending in "\n").
+std::string keyHelpText();
+
+// Runs the command on its arguments (element 0 the program name; the rest
+// as bytes from the command line, file names as they are on disk). Each
+// page that fails gets one line on the error console and the others are
+// still done.
+int runKeyProgram(const std::vector<std::string>& args, KeyEnvironment& env);
+
+}  // namespace haravoija
+
+#endif  // HARAVOIJA_APP_KEY_PROGRAM_H_

@@ -1,0 +1,39 @@
+// The answer key of a saved page: where each listed word lies, which cells
+// no word covers, and whether those leftover letters spell the hidden phrase.
+#ifndef HARAVOIJA_KEY_ANSWER_KEY_H_
+#define HARAVOIJA_KEY_ANSWER_KEY_H_
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "key/puzzle_page.h"
+#include "key/word_search.h"
+
+namespace haravoija {
+
+struct AnswerKey {
+  // For each word of the page's list, in list order, every place it lies.
+  std::vector<std::vector<Occurrence>> occurrences;
+  // One string per grid row: 1 where some occurrence covers the cell, 0
+  // where none does.
+  std::vector<std::string> covered;
+  // The letters of the cells no word covers, in reading order (empty cells
+  // are not letters), upper-cased.
+  std::string leftoverLetters;
+  // With a phrase on the page: whether the leftover letters begin with the
+  // phrase's characters other than spaces, upper-cased. The fill puts them
+  // there first and random letters after them.
+  std::optional<bool> phraseMatches;
+  // The search gave up: the page's words lie in the grid more often than
+  // the key can show.
+  bool tooManyOccurrences = false;
+
+  bool isCovered(int row, int column) const { return covered[row][column] == '1'; }
+};
+
+[[nodiscard]] AnswerKey solvePage(const PuzzlePage& page);
+
+}  // namespace haravoija
+
+#endif  // HARAVOIJA_KEY_ANSWER_KEY_H_

@@ -1,0 +1,61 @@
+// Reading back a puzzle page that the program saved: its title, letter grid,
+// word list and hidden phrase, from a file read a chunk at a time.
+#ifndef HARAVOIJA_KEY_PUZZLE_PAGE_H_
+#define HARAVOIJA_KEY_PUZZLE_PAGE_H_
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "text/file_system.h"
+
+namespace haravoija {
+
+// What a saved page holds, in CP850 like all text inside the program.
+struct PuzzlePage {
+  // The title with the character references &amp; &lt; &gt; read back.
+  std::string title;
+  // The grid rows top to bottom, one byte per cell, a space for an empty
+  // cell; at least one row, all of the same length, at least one column.
+  std::vector<std::string> rows;
+  // The word list in page order, as listed (first letter upper case).
+  std::vector<std::string> words;
+  // The hidden phrase as the information comment gives it, when it does.
+  std::optional<std::string> phrase;
+};
+
+enum class PageError {
+  kNone,
+  kReadFailed,    // the file could not be read to the end of the page
+  kNotAPage,      // no sign of a saved puzzle page
+  kNoGrid,        // a page without grid rows
+  kDamagedGrid,   // grid rows whose cells cannot be made out
+  kUnequalRows,   // grid rows of different lengths
+  kTruncated,     // the page ends inside the grid or the word list
+  kNoWords,       // a word list without words, or none at all
+  kDamagedWords,  // lines in the word list that a saved page never has
+  kTooLarge,      // larger than any page the program makes
+};
+
+struct PageReading {
+  PageError error = PageError::kNone;
+  // Meaningful only when error is kNone.
+  PuzzlePage page;
+};
+
+// Limits past which a page cannot come from the program. Reading stops as
+// soon as one is passed, so garbage costs bounded time and memory.
+inline constexpr int kLargestPageSide = 1000;
+inline constexpr std::size_t kMostPageWords = 1'000'000;
+inline constexpr std::size_t kLongestPageWord = 79;
+inline constexpr std::size_t kMostPageWordBytes = std::size_t{16} << 20;
+inline constexpr std::size_t kLargestPageBytes = std::size_t{128} << 20;
+
+// Reads the page from the file. Everything after the word list is never
+// read. Letters come back as CP850.
+[[nodiscard]] PageReading readPuzzlePage(InputFile& file);
+
+}  // namespace haravoija
+
+#endif  // HARAVOIJA_KEY_PUZZLE_PAGE_H_

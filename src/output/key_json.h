@@ -1,0 +1,22 @@
+// The answer key as JSON, for other programs: one object per page.
+#ifndef HARAVOIJA_OUTPUT_KEY_JSON_H_
+#define HARAVOIJA_OUTPUT_KEY_JSON_H_
+
+#include <string>
+
+#include "key/answer_key.h"
+#include "key/puzzle_page.h"
+
+namespace haravoija {
+
+// One JSON object on one line, UTF-8, without a line end:
+// {"title": ..., "rows": R, "columns": C, "grid": [row strings],
+//  "words": [{"word": ..., "occurrences": [{"row", "column", "direction",
+//  "endRow", "endColumn"}]}], "phrase": string or null,
+//  "phraseMatches": bool or null}. Rows and columns count from 1; a
+// direction is one of N NE E SE S SW W NW; an empty cell is a space.
+std::string keyJson(const PuzzlePage& page, const AnswerKey& key);
+
+}  // namespace haravoija
+
+#endif  // HARAVOIJA_OUTPUT_KEY_JSON_H_

@@ -1,0 +1,80 @@
+// Tests of the key document's bytes: self-contained UTF-8, a mark per
+// occurrence at its cells, the letters of no word faint, the phrase shown.
+#include "output/key_page.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "test_util.h"
+
+namespace haravoija {
+namespace {
+
+using testing::occurrences;
+
+// K I S A
+// A B B A
+// Ä T A T    SB lies twice from the S, Koira nowhere; A and T are left over.
+PuzzlePage smallPage() {
+  PuzzlePage page;
+  page.title = "Sanat & <\204>";
+  page.rows = {"KISA", "ABBA", "\216TAT"};
+  page.words = {"Abba", "Kisa", "Koira", "Sb", "\216t"};
+  page.phrase = "A t";
+  return page;
+}
+
+TEST(KeyPageTest, MarksEveryOccurrenceAndFadesTheLettersOfNoWord) {
+  const PuzzlePage page = smallPage();
+  const std::string html = keyPage(page, solvePage(page));
+  EXPECT_TRUE(
+      html.starts_with("<!DOCTYPE html>\n<html lang=\"fi\">\n<head>\n"
+                       "<meta charset=\"utf-8\">\n"
+                       "<title>Sanat &amp; &lt;\303\244&gt; \342\200\223 ratkaisu</title>"));
+  // Nothing runs and nothing is fetched.
+  for (const char* absent : {"<script", "http", "url(", "@import", "<link", "<img", "src="}) {
+    EXPECT_EQ(html.find(absent), std::string::npos) << absent;
+  }
+  // Cell (r, c) has its centre at (2c + 1, 2r + 1).
+  EXPECT_EQ(occurrences(html, "<line class=\"m "), 5U);
+  for (const char* mark :
+       {"x1=\"1\" y1=\"3\" x2=\"7\" y2=\"3\"", "x1=\"1\" y1=\"1\" x2=\"7\" y2=\"1\"",
+        "x1=\"5\" y1=\"1\" x2=\"3\" y2=\"3\"", "x1=\"5\" y1=\"1\" x2=\"5\" y2=\"3\"",
+        "x1=\"1\" y1=\"5\" x2=\"3\" y2=\"5\""}) {
+    EXPECT_EQ(occurrences(html, mark), 1U) << mark;
+  }
+  // Page 1 shows the grid plain, page 2 the leftover A and T faint.
+  EXPECT_EQ(occurrences(html, "<text x=\"1 3 5 7\" y=\"5.47\">\303\204TAT</text>"), 1U);
+  EXPECT_EQ(occurrences(html,
+                        "<text x=\"1 3 5 7\" y=\"5.47\">\303\204T<tspan class=\"j\">AT</tspan>"
+                        "</text>"),
+            1U);
+  EXPECT_EQ(occurrences(html, "<span class=\"puuttuu\">Koira \342\200\223</span>"), 1U);
+  EXPECT_EQ(occurrences(html,
+                        "<span class=\"monta\">Sb 1,3\342\206\231 1,3\342\206\223 (2\303\227)"
+                        "</span>"),
+            1U);
+  EXPECT_EQ(occurrences(html, "<p><b>Piilolause:</b> A t</p>"), 1U);
+  EXPECT_EQ(occurrences(html, "<p>Ne muodostavat piilolauseen.</p>"), 1U);
+  EXPECT_EQ(occurrences(html,
+                        "Mit\303\244 j\303\244ljelle j\303\244\303\244vist\303\244 "
+                        "kirjaimista muodostuu? _____"),
+            1U);
+  EXPECT_EQ(html.find("class=\"huom\""), std::string::npos);
+}
+
+TEST(KeyPageTest, EmptyCellsHaveNoLetterAndLargeGridsGetTheNote) {
+  PuzzlePage page;
+  page.title = "Iso";
+  page.rows.assign(102, std::string(102, 'A'));
+  page.rows[0] = " B" + std::string(100, ' ');
+  page.words = {"Bb"};
+  const std::string html = keyPage(page, solvePage(page));
+  EXPECT_NE(html.find("<text x=\"3\" y=\"1.47\"><tspan class=\"j\">B</tspan></text>"),
+            std::string::npos);
+  EXPECT_EQ(occurrences(html, "<p class=\"huom\">"), 2U);
+}
+
+}  // namespace
+}  // namespace haravoija

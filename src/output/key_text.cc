@@ -1,0 +1,70 @@
+// Text of the console answer key.
+#include "output/key_text.h"
+
+#include <algorithm>
+
+namespace haravoija {
+
+std::string_view directionWords(Direction direction) {
+  switch (direction) {
+    case Direction::kUp:
+      return "yl\224s";
+    case Direction::kUpRight:
+      return "yl\224s oikealle";
+    case Direction::kRight:
+      return "oikealle";
+    case Direction::kDownRight:
+      return "alas oikealle";
+    case Direction::kDown:
+      return "alas";
+    case Direction::kDownLeft:
+      return "alas vasemmalle";
+    case Direction::kLeft:
+      return "vasemmalle";
+    case Direction::kUpLeft:
+      return "yl\224s vasemmalle";
+  }
+  return "oikealle";
+}
+
+std::string keyText(const PuzzlePage& page, const AnswerKey& key) {
+  const int rows = static_cast<int>(page.rows.size());
+  const int columns = static_cast<int>(page.rows[0].size());
+  std::string text = "Ratkaisu: " + page.title + "\n";
+  text += "Ruudukko " + std::to_string(rows) + " x " + std::to_string(columns) + ", " +
+          std::to_string(page.words.size()) + " sanaa\n\n";
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < columns; ++c) {
+      const char cell = page.rows[r][c];
+      if (c > 0) text += ' ';
+      text += cell == ' ' || key.isCovered(r, c) ? cell : '.';
+    }
+    text += '\n';
+  }
+
+  text += "\nSanat (rivi, sarake, suunta):\n";
+  std::size_t widest = 0;
+  for (const std::string& word : page.words) widest = std::max(widest, word.size());
+  for (std::size_t i = 0; i < page.words.size(); ++i) {
+    const std::vector<Occurrence>& places = key.occurrences[i];
+    std::string line = "  " + page.words[i] + std::string(widest - page.words[i].size() + 2, ' ');
+    if (places.empty()) line += "ei l\224ytynyt";
+    for (std::size_t k = 0; k < places.size(); ++k) {
+      if (k > 0) line += "; ";
+      line += std::to_string(places[k].row + 1) + ", " + std::to_string(places[k].column + 1) +
+              " " + std::string(directionWords(places[k].direction));
+    }
+    if (places.size() > 1) line += " (" + std::to_string(places.size()) + " kertaa)";
+    text += line + "\n";
+  }
+
+  if (page.phrase) {
+    text += "\nPiilolause: " + *page.phrase + "\n";
+    text += *key.phraseMatches
+                ? "J\204ljelle j\204\204v\204t kirjaimet muodostavat piilolauseen.\n"
+                : "J\204ljelle j\204\204v\204t kirjaimet eiv\204t muodosta piilolausetta.\n";
+  }
+  return text;
+}
+
+}  // namespace haravoija

@@ -1,0 +1,29 @@
+// The answer key as the console shows it, and the parts of it that the
+// printed key shares.
+#ifndef HARAVOIJA_OUTPUT_KEY_TEXT_H_
+#define HARAVOIJA_OUTPUT_KEY_TEXT_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "key/answer_key.h"
+#include "key/puzzle_page.h"
+
+namespace haravoija {
+
+// The direction in words, from the solver's point of view ("alas
+// oikealle"), CP850.
+std::string_view directionWords(Direction direction);
+
+// The key as CP850 lines, each ending in "\n": a heading with the title and
+// the size, the grid with the letters that no word covers as "." (cells
+// separated by spaces), then each word with the row, column and direction
+// of every place it lies (counted from 1; a word found more than once says
+// how often, a missing word says so), and with a hidden phrase, the phrase
+// and whether the leftover letters spell it.
+std::string keyText(const PuzzlePage& page, const AnswerKey& key);
+
+}  // namespace haravoija
+
+#endif  // HARAVOIJA_OUTPUT_KEY_TEXT_H_

@@ -1,0 +1,43 @@
+// End-to-end: haravoija-ratkaisu as the real binary, on a page the program
+// saved and on files that are no pages.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "e2e_hostile.h"
+#include "test_util.h"
+
+namespace haravoija::testing {
+namespace {
+
+RunOptions keyRun() {
+  RunOptions options = guardedRun();
+  options.binary = HARAVOIJA_KEY_BINARY;
+  return options;
+}
+
+TEST(E2eKey, WritesTheKeyBesideThePageAndReportsTheFilesItCannotUse) {
+  TempDir dir;
+  std::filesystem::copy_file(std::string(HARAVOIJA_SOURCE_DIR) + "/examples/elaimet-ristikko.html",
+                             dir.path() / "elaimet-ristikko.html");
+  dir.write("sanat.txt", "kissa koira\n");
+  const RunResult run =
+      runBinary({"puuttuu.html", "elaimet-ristikko.html", "sanat.txt"}, "", dir.path(), keyRun());
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_EQ(run.err,
+            "haravoija-ratkaisu: puuttuu.html: tiedostoa ei voi avata\n"
+            "haravoija-ratkaisu: sanat.txt: tiedosto ei ole Haravoijan tallentama ristikkosivu\n");
+  EXPECT_TRUE(run.out.starts_with("Ratkaisu: El\204imet\nRuudukko 12 x 12, 30 sanaa\n")) << run.out;
+  EXPECT_TRUE(
+      run.out.ends_with("Ratkaisusivu tallennettu tiedostoon "
+                        "elaimet-ristikko-ratkaisu.html.\n"));
+  EXPECT_EQ(filesIn(dir.path()), (std::vector<std::string>{"elaimet-ristikko-ratkaisu.html",
+                                                           "elaimet-ristikko.html", "sanat.txt"}));
+  EXPECT_EQ(
+      occurrences(readFile(dir.path() / "elaimet-ristikko-ratkaisu.html"), "<line class=\"m "),
+      31U);
+}
+
+}  // namespace
+}  // namespace haravoija::testing
