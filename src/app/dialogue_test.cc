@@ -38,25 +38,25 @@ Outcome run(const std::string& input) {
 
 TEST(DialogueTest, EndOfInputAtAnyPromptEndsWithTheGoodbyeLine) {
   const std::string cases[] = {
-      "",                             // title
-      "a/b\n",                        // title after a refusal
-      "Aihe\n",                       // word entry, no words yet: no puzzle
-      "Aihe\nkissa\n",                // word entry with a word
-      kWords,                         // difficulty
-      kWords + "1\n",                 // size
-      kWords + "1\n2\n",              // rows
-      kWords + "1\n2\n5\n",           // columns
-      kWords + "1\n2\n1\n1\n",        // fit warning pause
-      kWords + "1\n1\n",              // fill menu
-      kWords + "1\n1\n2\n",           // hidden phrase
-      kWords + "1\n1\n1\n",           // end menu
-      kWords + "1\n1\n1\n1\n",        // save prompt
-      kWords + "1\n1\n1\n2\n",        // difficulty after choice 2
-      kWords + "1\n1\n1\n3\n",        // fill menu after choice 3
-      kWords + "1\n1\n1\n4\n",        // title after choice 4
-      kWords + "1\n1\n1\n4\nUusi\n",  // word entry after choice 4
-      kWords + "1\n1\n1\n5\n",        // the quit choice itself
-      "Aihe\nkissa\n/poistu\n1\n1\n", // the quit command of word entry
+      "",                              // title
+      "a/b\n",                         // title after a refusal
+      "Aihe\n",                        // word entry, no words yet: no puzzle
+      "Aihe\nkissa\n",                 // word entry with a word
+      kWords,                          // difficulty
+      kWords + "1\n",                  // size
+      kWords + "1\n2\n",               // rows
+      kWords + "1\n2\n5\n",            // columns
+      kWords + "1\n2\n1\n1\n",         // fit warning pause
+      kWords + "1\n1\n",               // fill menu
+      kWords + "1\n1\n2\n",            // hidden phrase
+      kWords + "1\n1\n1\n",            // end menu
+      kWords + "1\n1\n1\n1\n",         // save prompt
+      kWords + "1\n1\n1\n2\n",         // difficulty after choice 2
+      kWords + "1\n1\n1\n3\n",         // fill menu after choice 3
+      kWords + "1\n1\n1\n4\n",         // title after choice 4
+      kWords + "1\n1\n1\n4\nUusi\n",   // word entry after choice 4
+      kWords + "1\n1\n1\n5\n",         // the quit choice itself
+      "Aihe\nkissa\n/poistu\n1\n1\n",  // the quit command of word entry
   };
   for (const std::string& input : cases) {
     const std::string out = run(input).output;
@@ -112,6 +112,12 @@ TEST(DialogueTest, EndMenuChoices) {
   const Outcome saves = run(kWords + "1\n1\n1\n1\n\n1\nnimi\n5\n");
   EXPECT_EQ(saves.files, (std::vector<std::string>{"Aihe.html", "Nimi.html"}));
   EXPECT_EQ(occurrences(saves.output, kEndMenu), 3U);
+
+  // The hidden phrase of one puzzle does not carry over to the next.
+  testing::FakeEnvironment phrase("Aihe\nab\nL\n1\n2\n2\n2\n2\ncd\n1\nyksi\n3\n1\n1\nkaksi\n5\n");
+  runDialogue(phrase.env);
+  EXPECT_NE(phrase.files.files["Yksi.html"].find("muodostuu: Cd\r\n"), std::string::npos);
+  EXPECT_EQ(phrase.files.files["Kaksi.html"].find("muodostuu"), std::string::npos);
 }
 
 // The difficulty answer decides the directions: in a 1 x 2 grid with every

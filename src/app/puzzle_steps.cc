@@ -12,7 +12,9 @@ BuildResult generatePuzzle(Grid& grid, const std::vector<std::string>& words,
   if (words.empty()) return {BuildResult::Status::kNoWords, {}, 0};
   env.console.emptyLine();
   env.console.line("Odota. Luodaan sanaristikko annetuista sanoista...");
-  // The run sizes the grid itself: the fixed size, or 1 x 1 to grow from.
+  // A new puzzle: nothing of the last one, its hidden phrase least of all,
+  // may carry over. The run sizes the grid itself.
+  grid = Grid{};
   return buildGrid(grid, words, settings.children, settings.sizing, settings.rows,
                    settings.columns, env.random);
 }

@@ -14,8 +14,9 @@
 
 namespace haravoija {
 
-// Runs the generation on `grid` with the settings, after an empty line and
-// the waiting line. With no words it prints nothing and returns kNoWords.
+// Replaces `grid` with a new puzzle made by the generation run with the
+// settings, after an empty line and the waiting line. With no words it
+// prints nothing, leaves the grid alone and returns kNoWords.
 [[nodiscard]] BuildResult generatePuzzle(Grid& grid, const std::vector<std::string>& words,
                                          const PuzzleSettings& settings, Environment& env);
 

@@ -1,6 +1,7 @@
 // Tests of the puzzle document's bytes and word order.
 #include "output/document.h"
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -79,45 +80,21 @@ Grid smallGrid() {
   return grid;
 }
 
-// The word list section of a document: the lines between the opening of the
-// first column and the closing of the last.
-std::string wordSection(const std::string& document) {
-  const std::string open = "<!--Sanat-->\r\n<p><font face = \"arial\" size = \"4\">\r\n";
-  const std::size_t begin = document.find(open) + open.size();
-  const std::size_t end = document.find("</font></p>\r\n</td></tr></table>", begin);
-  return document.substr(begin, end - begin);
-}
-
-// The number of words in each column of the document's list.
+// The number of words in each column of the document's list, and the
+// words as the import reads them back.
 std::vector<int> columnSizes(const std::string& document) {
-  const std::string breakLines =
-      "</font></p></td><td width = \"100\"></td><td valign = \"top\">\r\n"
-      "<p><font face = \"arial\" size = \"4\">\r\n";
-  std::string section = wordSection(document);
-  std::vector<int> sizes;
-  for (;;) {
-    const std::size_t cut = section.find(breakLines);
-    const std::string column = section.substr(0, cut);
-    int words = 0;
-    for (std::size_t at = column.find("<br>"); at != std::string::npos;
-         at = column.find("<br>", at + 1)) {
-      ++words;
-    }
-    sizes.push_back(words);
-    if (cut == std::string::npos) break;
-    section.erase(0, cut + breakLines.size());
+  std::vector<int> sizes = {0};
+  std::istringstream lines(document.substr(document.find("<!--Sanat-->")));
+  for (std::string line; std::getline(lines, line) && line != "<!--Loppu-->\r";) {
+    if (line.starts_with("<br>")) ++sizes.back();
+    if (line.starts_with("</font></p></td><td width = \"100\"></td>")) sizes.push_back(0);
   }
   return sizes;
 }
 
 std::vector<std::string> documentWords(const std::string& document) {
-  std::vector<std::string> words;
-  const std::string section = wordSection(document);
-  for (std::size_t at = section.find("<br>"); at != std::string::npos;
-       at = section.find("<br>", at + 1)) {
-    words.push_back(section.substr(at + 4, section.find("\r\n", at) - at - 4));
-  }
-  return words;
+  testing::StringFile file(document);
+  return readWordFile(file, WordFileMode::kHtml, WordList());
 }
 
 TEST(DocumentTest, ExactBytesWithoutPhrase) {
@@ -129,9 +106,9 @@ TEST(DocumentTest, ExactBytesWithPhrase) {
   grid.hiddenPhrase = "\204iti on hyv\204";
   std::vector<std::string> lines = smallDocumentLines();
   lines[10] = "         Ristikossa yhteens\344 2 sanaa.";
-  lines.insert(lines.begin() + 11,
-               {"         J\344ljelle j\344\344vist\344 kirjaimista muodostuu: \304iti on hyv\344",
-                " -->"});
+  lines.insert(
+      lines.begin() + 11,
+      {"         J\344ljelle j\344\344vist\344 kirjaimista muodostuu: \304iti on hyv\344", " -->"});
   const auto solver = lines.end() - 5;
   ASSERT_EQ(solver->substr(0, 17), "Ristikon ratkaisi");
   lines.insert(solver, {"Mit\344 j\344ljelle j\344\344vist\344 kirjaimista muodostuu? "
@@ -143,48 +120,43 @@ TEST(DocumentTest, ExactBytesWithPhrase) {
 TEST(DocumentTest, GridRowsHoldTwoCellsPerLine) {
   Grid narrow = create(2, 1);
   narrow.rows = {"A", "B"};
-  const std::string oneColumn = "<tr>" + cellTag("A") + "</tr>\r\n<tr>" + cellTag("B") + "</tr>\r\n";
-  EXPECT_NE(puzzleDocument(narrow, "t").find("cellpadding = \"7\">\r\n" + oneColumn + "</table>"),
-            std::string::npos);
-
   Grid wide = create(1, 5);
   wide.rows = {"ABCDE"};
-  const std::string fiveColumns = "<tr>" + cellTag("A") + cellTag("B") + "\r\n" + cellTag("C") +
-                                  cellTag("D") + "\r\n" + cellTag("E") + "</tr>\r\n";
-  EXPECT_NE(puzzleDocument(wide, "t").find("cellpadding = \"7\">\r\n" + fiveColumns + "</table>"),
+  const std::string a = cellTag("A"), b = cellTag("B"), c = cellTag("C");
+  EXPECT_NE(puzzleDocument(narrow, "t")
+                .find("\"7\">\r\n<tr>" + a + "</tr>\r\n<tr>" + b + "</tr>\r\n</table>"),
+            std::string::npos);
+  EXPECT_NE(puzzleDocument(wide, "t").find("\"7\">\r\n<tr>" + a + b + "\r\n" + c + cellTag("D") +
+                                           "\r\n" + cellTag("E") + "</tr>\r\n</table>"),
             std::string::npos);
 }
 
 TEST(DocumentTest, ColumnBreaksFollowTheWordCount) {
   const std::vector<std::pair<int, std::vector<int>>> cases = {
-      {0, {0}},       {1, {1}},          {15, {15}},         {16, {9, 7}},
+      {0, {0}},       {1, {1}},          {15, {15}},        {16, {9, 7}},
       {30, {16, 14}}, {31, {11, 11, 9}}, {33, {12, 12, 9}},
   };
   for (const auto& [count, sizes] : cases) {
     Grid grid = create(1, 1);
-    std::vector<std::string> expectedWords;
     for (int i = 0; i < count; ++i) {
-      const std::string suffix = {static_cast<char>('a' + i / 26), static_cast<char>('a' + i % 26)};
-      grid.placedWords.push_back("W" + suffix);
-      expectedWords.push_back("W" + suffix);
+      grid.placedWords.push_back(
+          {'W', static_cast<char>('a' + i / 26), static_cast<char>('a' + i % 26)});
     }
     const std::string document = puzzleDocument(grid, "t");
     EXPECT_EQ(columnSizes(document), sizes) << count << " words";
-    EXPECT_EQ(documentWords(document), expectedWords) << count << " words";
+    EXPECT_EQ(documentWords(document), grid.placedWords) << count << " words";
     EXPECT_NE(document.find("Ristikossa yhteens\344 " + std::to_string(count) + " sanaa. -->"),
               std::string::npos);
   }
-  Grid empty = create(1, 1);
-  EXPECT_EQ(wordSection(puzzleDocument(empty, "t")), "");
 }
 
 TEST(DocumentTest, WordOrder) {
   Grid grid = create(1, 1);
   // Z before Ä before Å before Ö, whatever the case.
   grid.placedWords = {"KISSAT", "KISSA", "\216ITI", "\206s", "\231RKKI", "zoo", "ASE"};
-  EXPECT_EQ(documentWords(puzzleDocument(grid, "t")),
-            (std::vector<std::string>{"Ase", "Kissa", "Kissat", "Zoo", "\304iti", "\305s",
-                                      "\326rkki"}));
+  EXPECT_EQ(
+      documentWords(puzzleDocument(grid, "t")),
+      (std::vector<std::string>{"Ase", "Kissa", "Kissat", "Zoo", "\216iti", "\217s", "\231rkki"}));
   EXPECT_EQ(grid.placedWords[0], "KISSAT");  // the grid's own list is not reordered
 
   grid.placedWords = {"KISSAT", "KISSA"};
@@ -236,15 +208,10 @@ TEST(DocumentTest, WrittenUnderItsNameAndReadBack) {
   for (const Case& c : cases) {
     testing::FakeFileSystem files;
     EXPECT_EQ(writePuzzleDocument(files, grid, c.stem, "Otsikko", c.charset), c.saved);
-    if (!c.saved) {
-      EXPECT_TRUE(files.saveRequests.empty());
-      continue;
-    }
-    ASSERT_EQ(files.files.size(), 1u);
-    EXPECT_EQ(files.files.begin()->first, c.diskName);
-    EXPECT_EQ(files.files.begin()->second, puzzleDocument(grid, "Otsikko"));
-    const std::unique_ptr<InputFile> page = files.openForReading(c.diskName);
-    EXPECT_EQ(readWordFile(*page, WordFileMode::kHtml, WordList()),
+    EXPECT_EQ(files.saveRequests.size(), c.saved ? 1u : 0u);
+    if (!c.saved) continue;
+    EXPECT_EQ(files.files[c.diskName], puzzleDocument(grid, "Otsikko"));
+    EXPECT_EQ(documentWords(files.files[c.diskName]),
               (std::vector<std::string>{"Kala", "Kissa", "\216iti"}));
   }
   testing::FakeFileSystem full;
