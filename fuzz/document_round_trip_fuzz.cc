@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
-#include <vector>
 #include <unordered_set>
+#include <vector>
 
 #include "fakes.h"
 #include "output/document.h"
@@ -142,14 +142,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   haravoija::testing::ScriptedRandom random;
   switch (input.ConsumeIntegralInRange(0, 2)) {
-    case 0:
-      haravoija::fillRandom(grid, random);
-      break;
-    case 1:
-      haravoija::fillWithPhrase(grid, consoleLine(input, 300), random);
-      break;
-    default:
-      break;  // cells left empty
+    case 0: haravoija::fillRandom(grid, random); break;
+    case 1: haravoija::fillWithPhrase(grid, consoleLine(input, 300), random); break;
+    default: break;  // cells left empty
   }
 
   if (const std::string fault =

@@ -45,7 +45,8 @@ TEST(E2eTest, CommandLine) {
       " Ohjelma tallentaa valmiin ristikon tiedostoon out.html.\n\n"
       " Jos haluat m\204\204ritell\204 itse asetukset, \n"
       " sinun tulee k\204ynnist\204\204 ohjelma ilman parametrej\204.\n\n";
-  const std::string error = "Tiedostosta ei voida lukea. \nSaat apua kirjoittamalla haravoija -h.\n";
+  const std::string error =
+      "Tiedostosta ei voida lukea. \nSaat apua kirjoittamalla haravoija -h.\n";
   const std::string badName =
       "VIRHE: Anna kunnollinen tiedostonimi.\n"
       "Tiedostonimen p\204\204te tulee olla .txt tai .html.\n> ";
@@ -54,8 +55,8 @@ TEST(E2eTest, CommandLine) {
   dir.write("-h", "kissa koira\n");  // a file named like an option is a word file
   fs::create_directory(dir.path() / "kansio.txt");
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"-H"}, help},          {{"--help"}, help},       {{"-?"}, help},
-      {{"/?"}, help},          {{"-x"}, error},          {{"--HELP"}, error},
+      {{"-H"}, help},           {{"--help"}, help},      {{"-?"}, help},
+      {{"/?"}, help},           {{"-x"}, error},         {{"--HELP"}, error},
       {{"puuttuu.txt"}, error}, {{"kansio.txt"}, error}, {{"sanat.txt", "x"}, error},
       {{"-h"}, badName},
   };
@@ -84,7 +85,9 @@ TEST(E2eTest, TheClockSeedsEveryNewWordList) {
   TempDir dir;
   dir.write("sanat.txt", "kissa koira hevonen lehm\344 lammas kana sika vuohi\n");
   auto batchAt = [&](const std::vector<std::string>& env) {
-    EXPECT_EQ(runBinary({"sanat.txt"}, "", dir.path(), env).exitStatus, 0);
+    RunOptions options;
+    options.env = env;
+    EXPECT_EQ(runBinary({"sanat.txt"}, "", dir.path(), options).exitStatus, 0);
     return readFile(dir.path() / "out.html");
   };
   const std::string first = batchAt(*noon);
@@ -94,7 +97,9 @@ TEST(E2eTest, TheClockSeedsEveryNewWordList) {
 
   const std::string puzzle = "Aihe\nkissa\nkoira\nhevonen\nL\n1\n1\n1\n";
   const std::string input = puzzle + "1\neka\n4\n" + puzzle + "1\ntoka\n2\n1\n1\n1\n1\nkolmas\n5\n";
-  EXPECT_EQ(runBinary({}, input, dir.path(), *noon).exitStatus, 0);
+  RunOptions frozen;
+  frozen.env = *noon;
+  EXPECT_EQ(runBinary({}, input, dir.path(), frozen).exitStatus, 0);
   EXPECT_EQ(readFile(dir.path() / "Toka.html"), readFile(dir.path() / "Eka.html"));
   EXPECT_NE(readFile(dir.path() / "Kolmas.html"), readFile(dir.path() / "Eka.html"));
 }
@@ -102,16 +107,69 @@ TEST(E2eTest, TheClockSeedsEveryNewWordList) {
 // One session through every state of the dialogue and every command of word
 // entry, ending with the quit choice.
 std::vector<std::string> longSession() {
-  return {"",      "a/b",    "el\204imet", "",       "A",       "L",        "-",
-          "n",     "kissa",  "KISSA",      "k",      "3D",      "koira",    "-",
-          "--",    "-k",     "-KISSA",     "hevonen", "---",    "#",        "#a/b",
-          "#el\204imet ja kasvit",        "+x",     "+puuttuu.txt",        "+sanat.txt a b c",
-          "+sanat.txt ab",   "+sanat.txt k 1",         "+sanat.txt",         "N",
-          "L ",    "l",      "x",          "2",      "3",       "2",        "0",
-          "2",     "2",      "",           "4",      "2",       "abc",      "ab cd",
-          "6",     "1",      "a.b",        "",       "3",       "",         "3",
-          "2",     "1",      "1",          "1",      "1",       "nimi",     "4",
-          "Toinen", "+Nimi.html",          "l",      "1",       "1",        "1",
+  return {"",
+          "a/b",
+          "el\204imet",
+          "",
+          "A",
+          "L",
+          "-",
+          "n",
+          "kissa",
+          "KISSA",
+          "k",
+          "3D",
+          "koira",
+          "-",
+          "--",
+          "-k",
+          "-KISSA",
+          "hevonen",
+          "---",
+          "#",
+          "#a/b",
+          "#el\204imet ja kasvit",
+          "+x",
+          "+puuttuu.txt",
+          "+sanat.txt a b c",
+          "+sanat.txt ab",
+          "+sanat.txt k 1",
+          "+sanat.txt",
+          "N",
+          "L ",
+          "l",
+          "x",
+          "2",
+          "3",
+          "2",
+          "0",
+          "2",
+          "2",
+          "",
+          "4",
+          "2",
+          "abc",
+          "ab cd",
+          "6",
+          "1",
+          "a.b",
+          "",
+          "3",
+          "",
+          "3",
+          "2",
+          "1",
+          "1",
+          "1",
+          "1",
+          "nimi",
+          "4",
+          "Toinen",
+          "+Nimi.html",
+          "l",
+          "1",
+          "1",
+          "1",
           "5"};
 }
 
@@ -145,10 +203,11 @@ std::vector<HostileRun> hostileRuns() {
   std::string all;
   for (const std::string& line : session) all += line + "\n";
   runs.push_back({"whole session", {}, all, {}, {}, [](const RunResult& run, const TempDir& dir) {
-                    for (const char* shown :
-                         {"Otsikoksi muutettu El\204imet ja kasvit.\n", "VIRHE: Liikaa parametrej\204.\n",
-                          "Antamassasi sanassa / lauseessa oli 3 kirjainta.\n",
-                          "Ruudukko tallennettu tiedostoon nimi.html.\n", "Sana Kettu lis\204tty.\n"}) {
+                    for (const char* shown : {"Otsikoksi muutettu El\204imet ja kasvit.\n",
+                                              "VIRHE: Liikaa parametrej\204.\n",
+                                              "Antamassasi sanassa / lauseessa oli 3 kirjainta.\n",
+                                              "Ruudukko tallennettu tiedostoon nimi.html.\n",
+                                              "Sana Kettu lis\204tty.\n"}) {
                       EXPECT_NE(run.out.find(shown), std::string::npos) << shown;
                     }
                     EXPECT_TRUE(fs::exists(dir.path() / "El\344imet ja kasvit.html"));
@@ -157,7 +216,11 @@ std::vector<HostileRun> hostileRuns() {
   std::string before;
   for (const std::string& line : session) {
     runs.push_back({"ends after: " + before.substr(before.size() > 40 ? before.size() - 40 : 0),
-                    {}, before, {}, {}, {}});
+                    {},
+                    before,
+                    {},
+                    {},
+                    {}});
     if (line.size() > 1) {
       runs.push_back({"ends inside a line", {}, before + line.substr(0, 2), {}, {}, {}});
     }
@@ -165,8 +228,10 @@ std::vector<HostileRun> hostileRuns() {
   }
   // Lines no person types, at one prompt of each kind, in both charsets.
   const std::vector<std::string> hostile = {std::string(4 << 20, 'x') + "/",
-                                            "/" + std::string(1 << 20, '\0'), "ki\0ss/a"s,
-                                            "\xff\xfe\xc3/", "\xc3\xa4/\xed\xa0\x80\xf4\x90\x80",
+                                            "/" + std::string(1 << 20, '\0'),
+                                            "ki\0ss/a"s,
+                                            "\xff\xfe\xc3/",
+                                            "\xc3\xa4/\xed\xa0\x80\xf4\x90\x80",
                                             "/\r"};
   for (const bool utf8 : {false, true}) {
     std::string input;
@@ -185,7 +250,11 @@ std::vector<HostileRun> hostileRuns() {
     }
     RunOptions options;
     options.env = {utf8 ? "LC_ALL=C.UTF-8" : "LC_ALL=C"};
-    runs.push_back({utf8 ? "hostile lines, UTF-8" : "hostile lines, C", {}, input, options, {},
+    runs.push_back({utf8 ? "hostile lines, UTF-8" : "hostile lines, C",
+                    {},
+                    input,
+                    options,
+                    {},
                     [](const RunResult& run, const TempDir& dir) {
                       EXPECT_TRUE(fs::exists(dir.path() / "Nimi.html"));
                       EXPECT_EQ(occurrences(run.out, "Ruudukko tallennettu tiedostoon"), 2U);
@@ -194,12 +263,19 @@ std::vector<HostileRun> hostileRuns() {
   }
   RunOptions folderInput;
   folderInput.stdinPath = "/";
-  runs.push_back({"standard input is a folder", {}, "", folderInput, {},
+  runs.push_back({"standard input is a folder",
+                  {},
+                  "",
+                  folderInput,
+                  {},
                   [](const RunResult& run, const TempDir&) {
-                    EXPECT_TRUE(endsWith(run.out, "Anna ristikon aihe. \n> " + kGoodbye));
+                    EXPECT_TRUE(run.out.ends_with("Anna ristikon aihe. \n> " + kGoodbye));
                   }});
   // An import name with a NUL byte names no file, not the file before it.
-  runs.push_back({"NUL in an import name", {}, "Aihe\n+sanat\0x.txt\n/poistu\n"s, {},
+  runs.push_back({"NUL in an import name",
+                  {},
+                  "Aihe\n+sanat\0x.txt\n/poistu\n"s,
+                  {},
                   [](const TempDir& dir) { dir.write("sanat", "kissa\n"); },
                   [](const RunResult& run, const TempDir&) {
                     EXPECT_NE(run.out.find("> VIRHE: Tiedostosta ei voitu lukea.\n"),
@@ -208,11 +284,14 @@ std::vector<HostileRun> hostileRuns() {
 
   // Word files: huge, NUL bytes, binary noise, without words.
   const std::size_t megabytes = kSlowBuild ? 8 : 128;
-  runs.push_back({"huge word files in bounded memory", {}, "Aihe\n+iso.txt\n+rivi.txt\nn\n/poistu\n",
-                  {}, [=](const TempDir& dir) {
+  runs.push_back({"huge word files in bounded memory",
+                  {},
+                  "Aihe\n+iso.txt\n+rivi.txt\nn\n/poistu\n",
+                  {},
+                  [=](const TempDir& dir) {
                     writeRepeated(dir.path() / "iso.txt", "kissa koira hevonen lintu\n", megabytes);
-                    writeRepeated(dir.path() / "rivi.txt", "kissa lintu " + std::string(90, 'y') + " ",
-                                  megabytes);
+                    writeRepeated(dir.path() / "rivi.txt",
+                                  "kissa lintu " + std::string(90, 'y') + " ", megabytes);
                   },
                   [=](const RunResult& run, const TempDir&) {
                     EXPECT_EQ(listing(run), "kissa    koira    hevonen  lintu    \n");
@@ -222,16 +301,23 @@ std::vector<HostileRun> hostileRuns() {
   std::mt19937 random(850);
   std::string noise;
   for (int i = 0; i < (1 << 20); ++i) noise += static_cast<char>(random() & 0xFF);
-  runs.push_back({"NUL bytes and noise", {}, "Aihe\n+nul.txt\n+binaari.html\nn\n/poistu\n", {},
+  runs.push_back({"NUL bytes and noise",
+                  {},
+                  "Aihe\n+nul.txt\n+binaari.html\nn\n/poistu\n",
+                  {},
                   [=](const TempDir& dir) {
                     dir.write("nul.txt", "kissa\0koira\nhevonen\0\0 lintu\n\0\nkala"s);
-                    dir.write("binaari.html", noise + "\n<!--Sanat-->\n<br>Kettu\n<!--Loppu-->\n" + noise);
+                    dir.write("binaari.html",
+                              noise + "\n<!--Sanat-->\n<br>Kettu\n<!--Loppu-->\n" + noise);
                   },
                   [](const RunResult& run, const TempDir&) {
                     EXPECT_EQ(listing(run), "lintu  kala   Kettu  \n");
                   }});
   for (const std::string& content : {""s, noise.substr(0, 4096)}) {
-    runs.push_back({"batch file without words", {"roskaa.txt"}, "", {},
+    runs.push_back({"batch file without words",
+                    {"roskaa.txt"},
+                    "",
+                    {},
                     [=](const TempDir& dir) { dir.write("roskaa.txt", content); },
                     [](const RunResult& run, const TempDir& dir) {
                       EXPECT_NE(run.out.find("\nVIRHE: Tiedostossa ei ollut"), std::string::npos);
@@ -239,8 +325,11 @@ std::vector<HostileRun> hostileRuns() {
                     }});
   }
   // Saves that cannot be written keep what was there and the run goes on.
-  runs.push_back({"save under a folder's name", {}, "Aihe\nkissa\nl\n1\n1\n1\n1\nnimi\n1\ntoinen\n5\n",
-                  {}, [](const TempDir& dir) { fs::create_directory(dir.path() / "Nimi.html"); },
+  runs.push_back({"save under a folder's name",
+                  {},
+                  "Aihe\nkissa\nl\n1\n1\n1\n1\nnimi\n1\ntoinen\n5\n",
+                  {},
+                  [](const TempDir& dir) { fs::create_directory(dir.path() / "Nimi.html"); },
                   [](const RunResult& run, const TempDir& dir) {
                     EXPECT_NE(run.out.find("> " + kSaveFailed + "Valitse"), std::string::npos);
                     EXPECT_TRUE(fs::is_directory(dir.path() / "Nimi.html"));
@@ -280,7 +369,7 @@ TEST(E2eTest, HostileRunsEndCleanly) {
     SCOPED_TRACE(run.name);
     EXPECT_FALSE(result.timedOut);
     EXPECT_EQ(result.exitStatus, 0);
-    EXPECT_TRUE(endsWith(result.out, run.goodbye))
+    EXPECT_TRUE(result.out.ends_with(run.goodbye))
         << result.out.substr(result.out.size() - std::min<std::size_t>(result.out.size(), 300));
     EXPECT_EQ(occurrences(result.out, run.goodbye), 1U);
     EXPECT_EQ(result.err, "");
@@ -305,9 +394,9 @@ TEST(E2eTest, WordFileThatEndsWhileBeingRead) {
       std::this_thread::sleep_for(std::chrono::milliseconds(50));
       out << "o";
     });
-    const RunResult run = runBinary(batch ? std::vector<std::string>{"putki.txt"}
-                                          : std::vector<std::string>{},
-                                    "Aihe\n+putki.txt\nn\n/poistu\n", dir.path());
+    const RunResult run =
+        runBinary(batch ? std::vector<std::string>{"putki.txt"} : std::vector<std::string>{},
+                  "Aihe\n+putki.txt\nn\n/poistu\n", dir.path());
     writer.join();
     EXPECT_EQ(run.exitStatus, 0);
     if (batch) {

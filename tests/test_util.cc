@@ -44,10 +44,6 @@ std::size_t occurrences(const std::string& text, const std::string& part) {
   return n;
 }
 
-bool endsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 std::string readFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -71,13 +67,6 @@ std::string slurp(int fd) {
 }  // namespace
 
 RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
-                    const std::filesystem::path& workDir, const std::vector<std::string>& env) {
-  RunOptions options;
-  options.env = env;
-  return runBinary(args, input, workDir, options);
-}
-
-RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
                     const std::filesystem::path& workDir, const RunOptions& options) {
   // Input, output and error go through temporary files so that large inputs
   // and outputs cannot dead-lock on pipe buffers.
@@ -98,8 +87,8 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& inp
     ::dup2(out, 1);
     ::dup2(err, 2);
     int pipeEnds[2];
-    if (options.stdoutClosed && (::pipe(pipeEnds) != 0 || ::close(pipeEnds[0]) != 0 ||
-                                 ::dup2(pipeEnds[1], 1) < 0)) {
+    if (options.stdoutClosed &&
+        (::pipe(pipeEnds) != 0 || ::close(pipeEnds[0]) != 0 || ::dup2(pipeEnds[1], 1) < 0)) {
       ::_exit(127);
     }
     // The program starts as from a shell, whatever the test process ignores.

@@ -29,8 +29,6 @@ class TempDir {
 
 // How often `part` occurs in `text`, overlapping occurrences included.
 std::size_t occurrences(const std::string& text, const std::string& part);
-// True when `text` ends with `end`.
-bool endsWith(const std::string& text, const std::string& end);
 
 // Reads a whole file as bytes ("" when missing).
 std::string readFile(const std::filesystem::path& path);
@@ -65,14 +63,11 @@ struct RunOptions {
   std::string binary;
 };
 
-// Runs the haravoija binary in `workDir` with `args`, feeding `input` on
-// standard input, under LC_ALL=C unless `env` says otherwise (entries
-// "NAME=value" added to the environment). A run still going after a minute
-// is killed by SIGALRM (exitStatus 128 + 14).
+// Runs the binary in `workDir` with `args`, feeding `input` on standard
+// input, under LC_ALL=C unless the options' environment says otherwise. A
+// run still going after a minute is killed by SIGALRM (exitStatus 128 + 14).
 RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
-                    const std::filesystem::path& workDir, const std::vector<std::string>& env = {});
-RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
-                    const std::filesystem::path& workDir, const RunOptions& options);
+                    const std::filesystem::path& workDir, const RunOptions& options = {});
 
 }  // namespace haravoija::testing
 

@@ -160,19 +160,14 @@ Step endMenu(Session& s) {
   const std::optional<int> choice = askEndChoice(s.console);
   if (!choice) return Step::kQuit;
   switch (*choice) {
-    case 1:
-      return Step::kSave;
-    case 2:
-      return Step::kCycleTop;
-    case 3:
-      s.settingsWanted = false;
-      return Step::kCycleTop;
+    case 1: return Step::kSave;
+    case 2: return Step::kCycleTop;
+    case 3: s.settingsWanted = false; return Step::kCycleTop;
     case 4:
       s.title.clear();
       s.words.clear();
       return Step::kWelcome;
-    default:
-      return Step::kQuit;
+    default: return Step::kQuit;
   }
 }
 
@@ -188,42 +183,24 @@ Step quit(Session& s) {
 
 Step runStep(Step step, Session& s) {
   switch (step) {
-    case Step::kWelcome:
-      return welcome(s);
-    case Step::kAskTitle:
-      return askTitle(s);
-    case Step::kStartWords:
-      return startWords(s);
-    case Step::kEnterWords:
-      return enterWords(s);
-    case Step::kSettingsEntry:
-      return settingsEntry(s);
-    case Step::kCycleTop:
-      return cycleTop(s);
-    case Step::kAskDifficulty:
-      return askDifficultyStep(s);
-    case Step::kAskSize:
-      return askSize(s);
-    case Step::kAskRows:
-      return askRows(s);
-    case Step::kAskColumns:
-      return askColumns(s);
-    case Step::kGenerate:
-      return generate(s);
-    case Step::kFitWarning:
-      return fitWarning(s);
-    case Step::kFill:
-      return fill(s);
-    case Step::kShowGrid:
-      return showGridStep(s);
-    case Step::kEndMenu:
-      return endMenu(s);
-    case Step::kSave:
-      return save(s);
-    case Step::kQuit:
-      return quit(s);
-    case Step::kEnd:
-      break;
+    case Step::kWelcome: return welcome(s);
+    case Step::kAskTitle: return askTitle(s);
+    case Step::kStartWords: return startWords(s);
+    case Step::kEnterWords: return enterWords(s);
+    case Step::kSettingsEntry: return settingsEntry(s);
+    case Step::kCycleTop: return cycleTop(s);
+    case Step::kAskDifficulty: return askDifficultyStep(s);
+    case Step::kAskSize: return askSize(s);
+    case Step::kAskRows: return askRows(s);
+    case Step::kAskColumns: return askColumns(s);
+    case Step::kGenerate: return generate(s);
+    case Step::kFitWarning: return fitWarning(s);
+    case Step::kFill: return fill(s);
+    case Step::kShowGrid: return showGridStep(s);
+    case Step::kEndMenu: return endMenu(s);
+    case Step::kSave: return save(s);
+    case Step::kQuit: return quit(s);
+    case Step::kEnd: break;
   }
   return Step::kEnd;
 }

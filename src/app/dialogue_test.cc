@@ -60,7 +60,7 @@ TEST(DialogueTest, EndOfInputAtAnyPromptEndsWithTheGoodbyeLine) {
   };
   for (const std::string& input : cases) {
     const std::string out = run(input).output;
-    EXPECT_TRUE(testing::endsWith(out, kGoodbye)) << input;
+    EXPECT_TRUE(out.ends_with(kGoodbye)) << input;
     EXPECT_EQ(occurrences(out, kGoodbye), 1U) << input;
   }
   EXPECT_EQ(occurrences(run("Aihe\n").output, kGenerating), 0U);

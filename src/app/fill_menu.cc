@@ -46,16 +46,10 @@ FillMode chooseFill(Grid& grid, Environment& env) {
   // A valid answer is acted on at once, so when input ends the last line read
   // was never a valid answer and nothing is filled.
   switch (askMenu(kMenuLines, 3, env.console).value_or(0)) {
-    case 1:
-      fillRandom(grid, env.random);
-      return FillMode::kRandomLetters;
-    case 2:
-      askForPhraseFill(grid, env);
-      return FillMode::kHiddenPhrase;
-    case 3:
-      return FillMode::kLeaveEmpty;
-    default:
-      return FillMode::kNone;
+    case 1: fillRandom(grid, env.random); return FillMode::kRandomLetters;
+    case 2: askForPhraseFill(grid, env); return FillMode::kHiddenPhrase;
+    case 3: return FillMode::kLeaveEmpty;
+    default: return FillMode::kNone;
   }
 }
 

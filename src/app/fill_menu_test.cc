@@ -36,17 +36,19 @@ TEST(FillMenuTest, AnswersAndThePhraseQuestion) {
       {" 1\n4\n\n3\n", FillMode::kLeaveEmpty, "> > > ", {"K  ", "  X", "  K"}, ""},
       {"", FillMode::kNone, "", {"K  ", "  X", "  K"}, ""},
       {"x\n", FillMode::kNone, "> ", {"K  ", "  X", "  K"}, ""},
-      {"2\nka la\nkala ja\n", FillMode::kHiddenPhrase,
-       kPhraseQuestion +
-           "VIRHE: Sanassa / lauseessa pit\204\204 olla yhteens\204 6 kirjainta.\n"
-           "Antamassasi sanassa / lauseessa oli 4 kirjainta.\n> ",
-       {"KKA", "LAX", "JAK"}, "kala ja"},
+      {"2\nka la\nkala ja\n",
+       FillMode::kHiddenPhrase,
+       kPhraseQuestion + "VIRHE: Sanassa / lauseessa pit\204\204 olla yhteens\204 6 kirjainta.\n"
+                         "Antamassasi sanassa / lauseessa oli 4 kirjainta.\n> ",
+       {"KKA", "LAX", "JAK"},
+       "kala ja"},
       // Input ends at the question: the last line read fills what it can.
-      {"2\nab\n", FillMode::kHiddenPhrase,
-       kPhraseQuestion +
-           "VIRHE: Sanassa / lauseessa pit\204\204 olla yhteens\204 6 kirjainta.\n"
-           "Antamassasi sanassa / lauseessa oli 2 kirjainta.\n> ",
-       {"KAB", "AAX", "AAK"}, "ab"},
+      {"2\nab\n",
+       FillMode::kHiddenPhrase,
+       kPhraseQuestion + "VIRHE: Sanassa / lauseessa pit\204\204 olla yhteens\204 6 kirjainta.\n"
+                         "Antamassasi sanassa / lauseessa oli 2 kirjainta.\n> ",
+       {"KAB", "AAX", "AAK"},
+       "ab"},
       {"2\n", FillMode::kHiddenPhrase, kPhraseQuestion, {"KAA", "AAX", "AAK"}, ""},
   };
   for (const Case& c : cases) {

@@ -68,24 +68,15 @@ Options parseOptions(const std::vector<std::string>& args, const Console& consol
 
 std::string_view pageErrorText(PageError error) {
   switch (error) {
-    case PageError::kNone:
-      break;
-    case PageError::kReadFailed:
-      return "tiedoston lukeminen ep\204onnistui";
-    case PageError::kNotAPage:
-      return "tiedosto ei ole Haravoijan tallentama ristikkosivu";
-    case PageError::kNoGrid:
-      return "sivulla ei ole kirjainruudukkoa";
-    case PageError::kDamagedGrid:
-      return "sivun kirjainruudukko on vioittunut";
-    case PageError::kUnequalRows:
-      return "ruudukon rivit ovat eri pituisia";
-    case PageError::kTruncated:
-      return "sivu loppuu kesken";
-    case PageError::kNoWords:
-      return "sivulla ei ole sanoja";
-    case PageError::kDamagedWords:
-      return "sivun sanalista on vioittunut";
+    case PageError::kNone: break;
+    case PageError::kReadFailed: return "tiedoston lukeminen ep\204onnistui";
+    case PageError::kNotAPage: return "tiedosto ei ole Haravoijan tallentama ristikkosivu";
+    case PageError::kNoGrid: return "sivulla ei ole kirjainruudukkoa";
+    case PageError::kDamagedGrid: return "sivun kirjainruudukko on vioittunut";
+    case PageError::kUnequalRows: return "ruudukon rivit ovat eri pituisia";
+    case PageError::kTruncated: return "sivu loppuu kesken";
+    case PageError::kNoWords: return "sivulla ei ole sanoja";
+    case PageError::kDamagedWords: return "sivun sanalista on vioittunut";
     case PageError::kTooLarge:
       return "sivu on suurempi kuin Haravoijan ristikkosivut (ruudukko enint\204\204n "
              "1000 x 1000)";

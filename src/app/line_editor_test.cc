@@ -17,8 +17,8 @@ namespace haravoija {
 namespace {
 
 using testing::FakeConsole;
-using testing::RunResult;
 using testing::runBinary;
+using testing::RunResult;
 using testing::TempDir;
 
 // The binary with piped standard input (which never gets the line editor,
@@ -93,7 +93,8 @@ TEST(LineEditorTest, ConsoleGetsTheSameLinesAsFromTheStream) {
   ASSERT_TRUE(locale.active());
   // Line ends are LF only: read from a file rather than a terminal, libedit
   // takes a CR for a line end of its own.
-  const std::string input = "El\303\244imet ja \303\205land\n\n#h\303\266p\303\266t\n\377L\303x\342\202\n";
+  const std::string input =
+      "El\303\244imet ja \303\205land\n\n#h\303\266p\303\266t\n\377L\303x\342\202\n";
   EditorInput file(input);
   auto opened = LineEditor::open(file.in(), file.out());
   ASSERT_NE(opened, nullptr);

@@ -15,14 +15,13 @@ BuildResult generatePuzzle(Grid& grid, const std::vector<std::string>& words,
   // A new puzzle: nothing of the last one, its hidden phrase least of all,
   // may carry over. The run sizes the grid itself.
   grid = Grid{};
-  return buildGrid(grid, words, settings.children, settings.sizing, settings.rows,
-                   settings.columns, env.random);
+  return buildGrid(grid, words, settings.children, settings.sizing, settings.rows, settings.columns,
+                   env.random);
 }
 
 void showGrid(const Grid& grid, Console& console) { console.lines(gridView(grid)); }
 
-void savePuzzle(const Grid& grid, std::string_view stem, std::string_view title,
-                Environment& env) {
+void savePuzzle(const Grid& grid, std::string_view stem, std::string_view title, Environment& env) {
   if (writePuzzleDocument(env.files, grid, stem, title, env.console.charset())) {
     // The message names the file in small letters, whatever its case on disk.
     std::string shownName;

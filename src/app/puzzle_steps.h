@@ -25,8 +25,7 @@ void showGrid(const Grid& grid, Console& console);
 
 // Saves the document under the stem and prints where it went, or that it
 // could not be saved, and an empty line.
-void savePuzzle(const Grid& grid, std::string_view stem, std::string_view title,
-                Environment& env);
+void savePuzzle(const Grid& grid, std::string_view stem, std::string_view title, Environment& env);
 
 }  // namespace haravoija
 

@@ -32,18 +32,27 @@ TEST(SaveDialogueTest, NamesRefusalsAndOutcomes) {
   };
   const std::vector<Case> cases = {
       // An empty answer saves under the title; the message shows small letters.
-      {"\n", "El\204imet", "Ruudukko tallennettu tiedostoon el\204imet.html.\n\n",
+      {"\n",
+       "El\204imet",
+       "Ruudukko tallennettu tiedostoon el\204imet.html.\n\n",
        {"El\344imet.html"}},
       // The title is not tested again: its full stop stays.
       {"\n", "Osa 2.0", "Ruudukko tallennettu tiedostoon osa 2.0.html.\n\n", {"Osa 2.0.html"}},
-      {"a/b\nristikko.html\nris\0ti\n.\n\"x\nristikko\n"s, "Aihe",
+      {"a/b\nristikko.html\nris\0ti\n.\n\"x\nristikko\n"s,
+       "Aihe",
        kRefused + kRefused + kRefused + kRefused + kRefused +
            "Ruudukko tallennettu tiedostoon ristikko.html.\n\n",
        {"Ristikko.html"}},
-      {"\204t\204n ristikko\n", "Aihe", "Ruudukko tallennettu tiedostoon \204t\204n ristikko.html.\n\n",
+      {"\204t\204n ristikko\n",
+       "Aihe",
+       "Ruudukko tallennettu tiedostoon \204t\204n ristikko.html.\n\n",
        {"\304t\344n ristikko.html"}},
       {"a.b\n", "Aihe", kRefused, {}, SaveOutcome::kInputEnded},
-      {"nimi\n", "Aihe", "Tulosten talletus tiedostoon ei onnistunut!\n\n", {}, SaveOutcome::kHandedOver,
+      {"nimi\n",
+       "Aihe",
+       "Tulosten talletus tiedostoon ei onnistunut!\n\n",
+       {},
+       SaveOutcome::kHandedOver,
        true},
   };
   for (const Case& c : cases) {

@@ -76,18 +76,14 @@ void reportTypedWord(AddWordOutcome outcome, const WordList& list, Console& cons
       console.line("Sana lis\204tty. Sanoja annettu yhteens\204 " + std::to_string(list.size()) +
                    ". Anna seuraava sana.");
       break;
-    case AddWordOutcome::kNotLetters:
-      console.line(kForbiddenCharacters);
-      break;
+    case AddWordOutcome::kNotLetters: console.line(kForbiddenCharacters); break;
     case AddWordOutcome::kTooShort:
       console.line("VIRHE: Sanassa on oltava v\204hint\204\204n kaksi kirjainta!");
       break;
     case AddWordOutcome::kTooLong:
       console.line("VIRHE: Sanan pituus on oltava alle 80 merkki\204.");
       break;
-    case AddWordOutcome::kDuplicate:
-      console.line("VIRHE: Olet antanut jo kyseisen sanan.");
-      break;
+    case AddWordOutcome::kDuplicate: console.line("VIRHE: Olet antanut jo kyseisen sanan."); break;
     case AddWordOutcome::kFull:
       console.line("VIRHE: Sanaa ei voitu lis\204t\204. Sanojen maksimim\204\204r\204 on 10000.");
       break;

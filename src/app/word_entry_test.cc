@@ -53,8 +53,8 @@ Session run(const std::string& input, Session session = {}) {
 }
 
 TEST(WordEntryTest, SingleLetterCommandsAndWords) {
-  const Session s = run(
-      "\nl\naa\nA\nk\nN\nL \n/poistu \n" + std::string(80, 'x') + "\naA\nn\nL\nnot read\n");
+  const Session s =
+      run("\nl\naa\nA\nk\nN\nL \n/poistu \n" + std::string(80, 'x') + "\naA\nn\nL\nnot read\n");
   EXPECT_EQ(s.outcome, WordEntryOutcome::kFinished);
   EXPECT_EQ(s.list.words(), Words{"aa"});
   EXPECT_EQ(s.output,

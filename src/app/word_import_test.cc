@@ -44,9 +44,9 @@ TEST(ImportCommandMessagesTest, ChecksInOrderThenTheImport) {
       {"+vanha.html",
        std::string(kReading) + "Sana Lintu lis\204tty.\nYhteens\204 1 sanaa lis\204ttiin.\n",
        {"Lintu"}},
-      {"+vanha.txt.html", std::string(kReading) +
-                              "Sana lintu lis\204tty.\nSana sanat lis\204tty.\n"
-                              "Yhteens\204 2 sanaa lis\204ttiin.\n",
+      {"+vanha.txt.html",
+       std::string(kReading) + "Sana lintu lis\204tty.\nSana sanat lis\204tty.\n"
+                               "Yhteens\204 2 sanaa lis\204ttiin.\n",
        {"lintu", "sanat"}},
   };
   for (const Case& c : cases) {

@@ -119,26 +119,19 @@ class PageReader {
 
   PageError endOfInputError() const {
     switch (part_) {
-      case Part::kHead:
-        return signed_ ? PageError::kNoGrid : PageError::kNotAPage;
-      case Part::kBetween:
-        return PageError::kNoWords;
-      default:
-        return PageError::kTruncated;
+      case Part::kHead: return signed_ ? PageError::kNoGrid : PageError::kNotAPage;
+      case Part::kBetween: return PageError::kNoWords;
+      default: return PageError::kTruncated;
     }
   }
 
   // No line of a saved page is this long.
   PageError overlongLineError() const {
     switch (part_) {
-      case Part::kGrid:
-        return PageError::kDamagedGrid;
-      case Part::kBetween:
-        return PageError::kNoWords;
-      case Part::kWords:
-        return PageError::kDamagedWords;
-      default:
-        return PageError::kNotAPage;
+      case Part::kGrid: return PageError::kDamagedGrid;
+      case Part::kBetween: return PageError::kNoWords;
+      case Part::kWords: return PageError::kDamagedWords;
+      default: return PageError::kNotAPage;
     }
   }
 
@@ -146,20 +139,11 @@ class PageReader {
     std::string_view line = line_;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     switch (part_) {
-      case Part::kHead:
-        headLine(line);
-        break;
-      case Part::kGrid:
-        gridLine(line);
-        break;
-      case Part::kBetween:
-        betweenLine(line);
-        break;
-      case Part::kWords:
-        wordLine(line);
-        break;
-      case Part::kDone:
-        break;
+      case Part::kHead: headLine(line); break;
+      case Part::kGrid: gridLine(line); break;
+      case Part::kBetween: betweenLine(line); break;
+      case Part::kWords: wordLine(line); break;
+      case Part::kDone: break;
     }
     line_.clear();
   }

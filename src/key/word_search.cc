@@ -111,22 +111,14 @@ bool readsForwards(Direction direction) {
 
 Direction reversed(Direction direction) {
   switch (direction) {
-    case Direction::kRight:
-      return Direction::kLeft;
-    case Direction::kDown:
-      return Direction::kUp;
-    case Direction::kDownRight:
-      return Direction::kUpLeft;
-    case Direction::kUpRight:
-      return Direction::kDownLeft;
-    case Direction::kLeft:
-      return Direction::kRight;
-    case Direction::kUp:
-      return Direction::kDown;
-    case Direction::kUpLeft:
-      return Direction::kDownRight;
-    case Direction::kDownLeft:
-      return Direction::kUpRight;
+    case Direction::kRight: return Direction::kLeft;
+    case Direction::kDown: return Direction::kUp;
+    case Direction::kDownRight: return Direction::kUpLeft;
+    case Direction::kUpRight: return Direction::kDownLeft;
+    case Direction::kLeft: return Direction::kRight;
+    case Direction::kUp: return Direction::kDown;
+    case Direction::kUpLeft: return Direction::kDownRight;
+    case Direction::kDownLeft: return Direction::kUpRight;
   }
   return direction;
 }
@@ -236,22 +228,14 @@ WordSearch findWords(const std::vector<std::string>& rows, const std::vector<std
 
 std::string_view compassName(Direction direction) {
   switch (direction) {
-    case Direction::kUp:
-      return "N";
-    case Direction::kUpRight:
-      return "NE";
-    case Direction::kRight:
-      return "E";
-    case Direction::kDownRight:
-      return "SE";
-    case Direction::kDown:
-      return "S";
-    case Direction::kDownLeft:
-      return "SW";
-    case Direction::kLeft:
-      return "W";
-    case Direction::kUpLeft:
-      return "NW";
+    case Direction::kUp: return "N";
+    case Direction::kUpRight: return "NE";
+    case Direction::kRight: return "E";
+    case Direction::kDownRight: return "SE";
+    case Direction::kDown: return "S";
+    case Direction::kDownLeft: return "SW";
+    case Direction::kLeft: return "W";
+    case Direction::kUpLeft: return "NW";
   }
   return "E";
 }

@@ -143,8 +143,8 @@ std::string puzzleDocument(const Grid& grid, std::string_view title) {
   addLine(out, "<br><br>");
   addLine(out, "<p><font face= \"arial\" size = \"3\">");
   if (hasPhrase) {
-    addLine(out, "Mit\344 j\344ljelle j\344\344vist\344 kirjaimista muodostuu? " +
-                     std::string(29, '_'));
+    addLine(out,
+            "Mit\344 j\344ljelle j\344\344vist\344 kirjaimista muodostuu? " + std::string(29, '_'));
     addLine(out, "<br><br><br>");
   }
   addLine(out, "Ristikon ratkaisi " + std::string(28, '_'));

@@ -62,18 +62,10 @@ std::string html(std::string_view cp850) {
   std::string out;
   for (const char c : fromCp850(cp850, Charset::kUtf8)) {
     switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
       default:
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
           out += "\357\277\275";
@@ -94,22 +86,14 @@ std::string number(double value) {
 
 std::string_view arrow(Direction direction) {
   switch (direction) {
-    case Direction::kUp:
-      return "\342\206\221";
-    case Direction::kUpRight:
-      return "\342\206\227";
-    case Direction::kRight:
-      return "\342\206\222";
-    case Direction::kDownRight:
-      return "\342\206\230";
-    case Direction::kDown:
-      return "\342\206\223";
-    case Direction::kDownLeft:
-      return "\342\206\231";
-    case Direction::kLeft:
-      return "\342\206\220";
-    case Direction::kUpLeft:
-      return "\342\206\226";
+    case Direction::kUp: return "\342\206\221";
+    case Direction::kUpRight: return "\342\206\227";
+    case Direction::kRight: return "\342\206\222";
+    case Direction::kDownRight: return "\342\206\230";
+    case Direction::kDown: return "\342\206\223";
+    case Direction::kDownLeft: return "\342\206\231";
+    case Direction::kLeft: return "\342\206\220";
+    case Direction::kUpLeft: return "\342\206\226";
   }
   return "\342\206\222";
 }

@@ -7,22 +7,14 @@ namespace haravoija {
 
 std::string_view directionWords(Direction direction) {
   switch (direction) {
-    case Direction::kUp:
-      return "yl\224s";
-    case Direction::kUpRight:
-      return "yl\224s oikealle";
-    case Direction::kRight:
-      return "oikealle";
-    case Direction::kDownRight:
-      return "alas oikealle";
-    case Direction::kDown:
-      return "alas";
-    case Direction::kDownLeft:
-      return "alas vasemmalle";
-    case Direction::kLeft:
-      return "vasemmalle";
-    case Direction::kUpLeft:
-      return "yl\224s vasemmalle";
+    case Direction::kUp: return "yl\224s";
+    case Direction::kUpRight: return "yl\224s oikealle";
+    case Direction::kRight: return "oikealle";
+    case Direction::kDownRight: return "alas oikealle";
+    case Direction::kDown: return "alas";
+    case Direction::kDownLeft: return "alas vasemmalle";
+    case Direction::kLeft: return "vasemmalle";
+    case Direction::kUpLeft: return "yl\224s vasemmalle";
   }
   return "oikealle";
 }

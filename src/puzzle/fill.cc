@@ -9,10 +9,12 @@ namespace haravoija {
 namespace {
 
 // Index order matters: a given seed must give the same letters everywhere.
+// clang-format off
 constexpr std::array<unsigned char, 29> kRandomAlphabet = {
     'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K', 'L', 'M', 'N', 'O',
     'P', 'Q', 'R', 'S', 'T', 'U', 'V', 'W', 'X', 'Y', 'Z',
     kCapitalARing, kCapitalAUmlaut, kCapitalOUmlaut};
+// clang-format on
 
 char randomLetter(RandomSource& random) {
   // Every index gets 1129 or 1130 of the 32768 draw values.

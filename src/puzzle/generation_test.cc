@@ -35,13 +35,34 @@ TEST(BuildGridTest, WorkedExamples) {
       // holds all three words: 343 strict attempts (1000 / 3 + 10), then
       // tolerant ones with the counter at 0..68 for tolerance 1, at 1..68 for
       // tolerance 2, and one for tolerance 3.
-      {"fixed 1 x 1", {"kissa", "koira", "ab"}, Sizing::kFixed, 1, 1, 1, 1,
-       {"kissa", "koira", "ab"}, 343 + 69 + 68 + 1},
-      {"fixed size that holds all", {"kissa", "koira", "ab"}, Sizing::kFixed, 10, 10, 10, 10, {},
+      {"fixed 1 x 1",
+       {"kissa", "koira", "ab"},
+       Sizing::kFixed,
+       1,
+       1,
+       1,
+       1,
+       {"kissa", "koira", "ab"},
+       343 + 69 + 68 + 1},
+      {"fixed size that holds all",
+       {"kissa", "koira", "ab"},
+       Sizing::kFixed,
+       10,
+       10,
+       10,
+       10,
+       {},
        1},
       // "abc" fits no 2 x 2 grid: after the strict attempts the first
       // tolerant attempt leaves out just that word.
-      {"fixed size that leaves one out", {"abc", "de", "fg"}, Sizing::kFixed, 2, 2, 2, 2, {"abc"},
+      {"fixed size that leaves one out",
+       {"abc", "de", "fg"},
+       Sizing::kFixed,
+       2,
+       2,
+       2,
+       2,
+       {"abc"},
        344},
       // A word of one letter fits nowhere and is left out in list order.
       {"one-letter word", {"kissa", "a", "ab"}, Sizing::kFixed, 2, 5, 2, 5, {"a"}, 1},
@@ -53,8 +74,7 @@ TEST(BuildGridTest, WorkedExamples) {
   for (const Case& c : cases) {
     ScriptedRandom random;
     Grid grid = create(1, 1);
-    const BuildResult result =
-        buildGrid(grid, c.words, false, c.sizing, c.rows, c.columns, random);
+    const BuildResult result = buildGrid(grid, c.words, false, c.sizing, c.rows, c.columns, random);
     EXPECT_EQ(result.status, BuildResult::Status::kBuilt) << c.what;
     EXPECT_EQ(grid.rowCount(), c.expectedRows) << c.what;
     EXPECT_EQ(grid.columnCount(), c.expectedColumns) << c.what;
@@ -97,8 +117,7 @@ TEST(BuildGridTest, GoldenPuzzlesForFixedSeeds) {
     std::srand(20261207);
     PlatformRandom random;
     Grid grid = create(1, 1);
-    const BuildResult result =
-        buildGrid(grid, words, c.children, Sizing::kSmallest, 1, 1, random);
+    const BuildResult result = buildGrid(grid, words, c.children, Sizing::kSmallest, 1, 1, random);
     EXPECT_EQ(result.attempts, 105);
     EXPECT_EQ(grid.rows, c.placed) << c.children;
     EXPECT_EQ(grid.placedWords, words);

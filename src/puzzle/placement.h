@@ -35,22 +35,14 @@ struct Step {
 // Row and column step from one letter of a word to the next.
 constexpr Step directionStep(Direction direction) {
   switch (direction) {
-    case Direction::kDownRight:
-      return {1, 1};
-    case Direction::kUpRight:
-      return {-1, 1};
-    case Direction::kUpLeft:
-      return {-1, -1};
-    case Direction::kDownLeft:
-      return {1, -1};
-    case Direction::kRight:
-      return {0, 1};
-    case Direction::kDown:
-      return {1, 0};
-    case Direction::kLeft:
-      return {0, -1};
-    case Direction::kUp:
-      return {-1, 0};
+    case Direction::kDownRight: return {1, 1};
+    case Direction::kUpRight: return {-1, 1};
+    case Direction::kUpLeft: return {-1, -1};
+    case Direction::kDownLeft: return {1, -1};
+    case Direction::kRight: return {0, 1};
+    case Direction::kDown: return {1, 0};
+    case Direction::kLeft: return {0, -1};
+    case Direction::kUp: return {-1, 0};
   }
   return {0, 1};
 }

@@ -31,14 +31,29 @@ TEST(PlaceWordTest, WorkedExamples) {
   const std::vector<Case> cases = {
       // An empty grid takes the first fitting start in scan order: rows from
       // a, columns from b, wrapping. (1,2) is too near the edge; (1,0) fits.
-      {"right first", {"   ", "   "}, "ab", false, {kRow1Of2, kColumn2Of3, kDirection4},
-       {"   ", "AB "}, true},
-      {"left first", {"   ", "   "}, "ab", false, {kRow1Of2, kColumn2Of3, kDirection6},
-       {"   ", " BA"}, true},
+      {"right first",
+       {"   ", "   "},
+       "ab",
+       false,
+       {kRow1Of2, kColumn2Of3, kDirection4},
+       {"   ", "AB "},
+       true},
+      {"left first",
+       {"   ", "   "},
+       "ab",
+       false,
+       {kRow1Of2, kColumn2Of3, kDirection6},
+       {"   ", " BA"},
+       true},
       // Code 7 (Left) maps to Down in a children's puzzle; from row 1 a
       // two-letter word cannot go down, so row 0 wraps in.
-      {"children: down first", {"   ", "   "}, "ab", true, {kRow1Of2, kColumn2Of3, kDirection6},
-       {"  A", "  B"}, true},
+      {"children: down first",
+       {"   ", "   "},
+       "ab",
+       true,
+       {kRow1Of2, kColumn2Of3, kDirection6},
+       {"  A", "  B"},
+       true},
       {"down-right at e = 0", {"   ", "   "}, "ab", false, {0, 0, 0}, {"A  ", " B "}, true},
       {"children: down at e = 0", {"   ", "   "}, "ab", true, {0, 0, 0}, {"A  ", "B  "}, true},
       {"top draws wrap to 0", {"   ", "   "}, "ab", false, {kTop}, {"A  ", " B "}, true},
@@ -48,17 +63,32 @@ TEST(PlaceWordTest, WorkedExamples) {
       {"1 x 1 holds no word", {" "}, "ab", false, {0, 0, 0}, {" "}, false},
       {"longer than both sides", {"  ", "  "}, "abc", false, {0, 0, 0}, {"  ", "  "}, false},
       // Three rows, two columns: only up or down.
-      {"only upwards", {"  ", "  ", "  "}, "abc", false, {0, 0, kDirection6},
-       {"C ", "B ", "A "}, true},
+      {"only upwards",
+       {"  ", "  ", "  "},
+       "abc",
+       false,
+       {0, 0, kDirection6},
+       {"C ", "B ", "A "},
+       true},
       // A crossing beats every placement over empty cells, however early
       // those come: Right and Down find none, Left from (2,2) shares the K.
-      {"crossing later in the scan", {"   ", "   ", "  K"}, "kat", false, {0, 0, kDirection4},
-       {"   ", "   ", "TAK"}, true},
+      {"crossing later in the scan",
+       {"   ", "   ", "  K"},
+       "kat",
+       false,
+       {0, 0, kDirection4},
+       {"   ", "   ", "TAK"},
+       true},
       // Among crossings the most shared letters win, below the word's
       // length minus one: sharing S and H beats sharing only the S, which
       // the scan finds first going right.
-      {"most shared letters", {"S    ", "     ", "  H  ", "     "}, "saha", false,
-       {0, 0, kDirection4}, {"S    ", " A   ", "  H  ", "   A "}, true},
+      {"most shared letters",
+       {"S    ", "     ", "  H  ", "     "},
+       "saha",
+       false,
+       {0, 0, kDirection4},
+       {"S    ", " A   ", "  H  ", "   A "},
+       true},
       // ISSA inside KISSA would share all four letters: refused, and every
       // other placement in the single row clashes.
       {"never wholly inside another word", {"KISSA"}, "issa", false, {0, 0, 0}, {"KISSA"}, false},

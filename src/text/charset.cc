@@ -1,10 +1,10 @@
 // CP850 <-> UTF-8 / ISO 8859-1 / ISO 8859-15 at the console boundary.
 #include "text/charset.h"
 
+#include <langinfo.h>
 #include <algorithm>
 #include <clocale>
 #include <cstdint>
-#include <langinfo.h>
 
 #include "text/letters.h"
 
@@ -154,8 +154,7 @@ Charset detectConsoleCharset() {
 
 std::string fromCp850(std::string_view cp850, Charset charset) {
   switch (charset) {
-    case Charset::kPassthrough:
-      return std::string(cp850);
+    case Charset::kPassthrough: return std::string(cp850);
     case Charset::kUtf8: {
       std::string out;
       out.reserve(cp850.size() + cp850.size() / 4);
@@ -175,10 +174,8 @@ std::string fromCp850(std::string_view cp850, Charset charset) {
 
 std::string toCp850(std::string_view text, Charset charset) {
   switch (charset) {
-    case Charset::kPassthrough:
-      return std::string(text);
-    case Charset::kUtf8:
-      return utf8ToCp850(text);
+    case Charset::kPassthrough: return std::string(text);
+    case Charset::kUtf8: return utf8ToCp850(text);
     case Charset::kLatin1:
     case Charset::kLatin9: {
       const ByteTables& t = tablesFor(charset);

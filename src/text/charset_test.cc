@@ -54,15 +54,15 @@ TEST(CharsetTest, OneByteSetsMatchIconvForEveryByte) {
 
 TEST(CharsetTest, Utf8InputWithUnknownAndMalformedCharacters) {
   EXPECT_EQ(toCp850("\303\244iti", Charset::kUtf8), "\204iti");
-  EXPECT_EQ(toCp850("\342\202\254", Charset::kUtf8), "?");       // the euro sign
-  EXPECT_EQ(toCp850("\360\237\230\200x", Charset::kUtf8), "?x");  // an emoji
-  EXPECT_EQ(toCp850("a\303", Charset::kUtf8), "a?");              // cut short
-  EXPECT_EQ(toCp850("\244b", Charset::kUtf8), "?b");              // stray continuation
-  EXPECT_EQ(toCp850("\300\200", Charset::kUtf8), "??");           // overlong NUL
-  EXPECT_EQ(toCp850("\355\240\200", Charset::kUtf8), "???");      // a surrogate
-  EXPECT_EQ(toCp850("\355\277\277", Charset::kUtf8), "???");      // the last surrogate
-  EXPECT_EQ(toCp850("\355\237\277", Charset::kUtf8), "?");        // U+D7FF, no CP850 byte
-  EXPECT_EQ(toCp850("\364\217\277\277", Charset::kUtf8), "?");   // U+10FFFF
+  EXPECT_EQ(toCp850("\342\202\254", Charset::kUtf8), "?");         // the euro sign
+  EXPECT_EQ(toCp850("\360\237\230\200x", Charset::kUtf8), "?x");   // an emoji
+  EXPECT_EQ(toCp850("a\303", Charset::kUtf8), "a?");               // cut short
+  EXPECT_EQ(toCp850("\244b", Charset::kUtf8), "?b");               // stray continuation
+  EXPECT_EQ(toCp850("\300\200", Charset::kUtf8), "??");            // overlong NUL
+  EXPECT_EQ(toCp850("\355\240\200", Charset::kUtf8), "???");       // a surrogate
+  EXPECT_EQ(toCp850("\355\277\277", Charset::kUtf8), "???");       // the last surrogate
+  EXPECT_EQ(toCp850("\355\237\277", Charset::kUtf8), "?");         // U+D7FF, no CP850 byte
+  EXPECT_EQ(toCp850("\364\217\277\277", Charset::kUtf8), "?");     // U+10FFFF
   EXPECT_EQ(toCp850("\364\220\200\200", Charset::kUtf8), "????");  // beyond U+10FFFF
   EXPECT_EQ(toCp850(std::string("a\0b", 3), Charset::kUtf8), std::string("a\0b", 3));
 }

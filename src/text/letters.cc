@@ -5,27 +5,19 @@ namespace haravoija {
 
 unsigned char toUpperLetter(unsigned char c) {
   switch (c) {
-    case kSmallAUmlaut:
-      return kCapitalAUmlaut;
-    case kSmallARing:
-      return kCapitalARing;
-    case kSmallOUmlaut:
-      return kCapitalOUmlaut;
-    default:
-      return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
+    case kSmallAUmlaut: return kCapitalAUmlaut;
+    case kSmallARing: return kCapitalARing;
+    case kSmallOUmlaut: return kCapitalOUmlaut;
+    default: return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
   }
 }
 
 unsigned char toLowerLetter(unsigned char c) {
   switch (c) {
-    case kCapitalAUmlaut:
-      return kSmallAUmlaut;
-    case kCapitalARing:
-      return kSmallARing;
-    case kCapitalOUmlaut:
-      return kSmallOUmlaut;
-    default:
-      return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
+    case kCapitalAUmlaut: return kSmallAUmlaut;
+    case kCapitalARing: return kSmallARing;
+    case kCapitalOUmlaut: return kSmallOUmlaut;
+    default: return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
   }
 }
 
@@ -36,48 +28,32 @@ bool isLetter(unsigned char c) {
     case kCapitalAUmlaut:
     case kCapitalARing:
     case kSmallOUmlaut:
-    case kCapitalOUmlaut:
-      return true;
-    default:
-      return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    case kCapitalOUmlaut: return true;
+    default: return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
   }
 }
 
 unsigned char encodeDocumentLetter(unsigned char c) {
   switch (c) {
-    case kSmallAUmlaut:
-      return 0xE4;
-    case kSmallARing:
-      return 0xE5;
-    case kCapitalAUmlaut:
-      return 0xC4;
-    case kCapitalARing:
-      return 0xC5;
-    case kSmallOUmlaut:
-      return 0xF6;
-    case kCapitalOUmlaut:
-      return 0xD6;
-    default:
-      return c;
+    case kSmallAUmlaut: return 0xE4;
+    case kSmallARing: return 0xE5;
+    case kCapitalAUmlaut: return 0xC4;
+    case kCapitalARing: return 0xC5;
+    case kSmallOUmlaut: return 0xF6;
+    case kCapitalOUmlaut: return 0xD6;
+    default: return c;
   }
 }
 
 unsigned char decodeDocumentLetter(unsigned char c) {
   switch (c) {
-    case 0xE4:
-      return kSmallAUmlaut;
-    case 0xE5:
-      return kSmallARing;
-    case 0xC4:
-      return kCapitalAUmlaut;
-    case 0xC5:
-      return kCapitalARing;
-    case 0xF6:
-      return kSmallOUmlaut;
-    case 0xD6:
-      return kCapitalOUmlaut;
-    default:
-      return c;
+    case 0xE4: return kSmallAUmlaut;
+    case 0xE5: return kSmallARing;
+    case 0xC4: return kCapitalAUmlaut;
+    case 0xC5: return kCapitalARing;
+    case 0xF6: return kSmallOUmlaut;
+    case 0xD6: return kCapitalOUmlaut;
+    default: return c;
   }
 }
 

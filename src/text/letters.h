@@ -11,11 +11,11 @@
 namespace haravoija {
 
 // CP850 bytes of the six Finnish letters.
-inline constexpr unsigned char kSmallAUmlaut = 0x84;  // ä
-inline constexpr unsigned char kSmallARing = 0x86;    // å
+inline constexpr unsigned char kSmallAUmlaut = 0x84;    // ä
+inline constexpr unsigned char kSmallARing = 0x86;      // å
 inline constexpr unsigned char kCapitalAUmlaut = 0x8E;  // Ä
 inline constexpr unsigned char kCapitalARing = 0x8F;    // Å
-inline constexpr unsigned char kSmallOUmlaut = 0x94;  // ö
+inline constexpr unsigned char kSmallOUmlaut = 0x94;    // ö
 inline constexpr unsigned char kCapitalOUmlaut = 0x99;  // Ö
 
 // a-z to A-Z and ä å ö to Ä Å Ö; every other byte unchanged.

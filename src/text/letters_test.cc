@@ -27,9 +27,9 @@ TEST(LettersTest, OneByteOperations) {
       {'`', '`', '`', false, '`'},     {'{', '{', '{', false, '{'},
       {' ', ' ', ' ', false, ' '},     {'-', '-', '-', false, '-'},
       {'5', '5', '5', false, '5'},     {0x81, 0x81, 0x81, false, 0x81},  // ü
-      {0x82, 0x82, 0x82, false, 0x82},  // é
+      {0x82, 0x82, 0x82, false, 0x82},                                   // é
       {0xE4, 0xE4, 0xE4, false, 0xE4},  // the document's ä is no letter here
-      {0x00, 0x00, 0x00, false, 0x00},  {0xFF, 0xFF, 0xFF, false, 0xFF},
+      {0x00, 0x00, 0x00, false, 0x00}, {0xFF, 0xFF, 0xFF, false, 0xFF},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(toUpperLetter(c.byte), c.upper) << int(c.byte);
@@ -51,15 +51,17 @@ TEST(LettersTest, TextOperations) {
   EXPECT_EQ(encodeDocumentText("El\204imet \217\231"), "El\344imet \305\326");
 
   const std::pair<std::string, std::string> accepted[] = {
-      {"\204-sanat", "\216-sanat"}, {" ", " "}, {"el\204imet JA kasvit", "El\204imet JA kasvit"},
+      {"\204-sanat", "\216-sanat"},
+      {" ", " "},
+      {"el\204imet JA kasvit", "El\204imet JA kasvit"},
       {"1.5 & #", "1.5 & #"}};
   for (const auto& [title, checked] : accepted) {
     std::string s = title;
     EXPECT_TRUE(checkTitle(s)) << title;
     EXPECT_EQ(s, checked);
   }
-  for (const char* bad : {"", "a/b", "a\\b", "a:b", "a*b", "a?b", "a\"b", "a'b", "a<b", "a>b",
-                          "\204|b"}) {
+  for (const char* bad :
+       {"", "a/b", "a\\b", "a:b", "a*b", "a?b", "a\"b", "a'b", "a<b", "a>b", "\204|b"}) {
     std::string s = bad;
     EXPECT_FALSE(checkTitle(s)) << bad;
     EXPECT_EQ(s, bad);

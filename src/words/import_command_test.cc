@@ -1,43 +1,11 @@
-// Tests of the import command's line: the file-name test, the mode, the
-// tokens, and the selection its parameters give.
+// Tests of the selection that the import command's parameters give. The
+// checks of the line itself are tested with their messages in app/.
 #include "words/import_command.h"
 
 #include <gtest/gtest.h>
 
 namespace haravoija {
 namespace {
-
-TEST(ImportCommandTest, ParsesTheLine) {
-  struct Case {
-    std::string line;
-    bool accepted;
-    std::string name;
-    WordFileMode mode;
-    std::vector<std::string_view> parameters;
-  };
-  const std::vector<Case> cases = {
-      {"+sanat.txt", true, "sanat.txt", WordFileMode::kPlain, {}},
-      {"+sanat.txt ", true, "sanat.txt", WordFileMode::kPlain, {}},
-      {"+oma.html", true, "oma.html", WordFileMode::kHtml, {}},
-      {"+vanha.txt.html", true, "vanha.txt.html", WordFileMode::kPlain, {}},
-      {"+a.html\tk  5 ", true, "a.html", WordFileMode::kHtml, {"k", "5"}},
-      {"+ x.txt", true, "", WordFileMode::kPlain, {"x.txt"}},
-      {"+.txt", true, ".txt", WordFileMode::kPlain, {}},
-      {"+sanat.TXT", false, "", WordFileMode::kPlain, {}},
-      {"+abc", false, "", WordFileMode::kPlain, {}},
-      {"+a.tx", false, "", WordFileMode::kPlain, {}},
-      {"+.txt", true, ".txt", WordFileMode::kPlain, {}},
-      {".txt", false, "", WordFileMode::kPlain, {}},  // fewer than five bytes
-  };
-  for (const Case& c : cases) {
-    const std::optional<ImportLine> parsed = parseImportLine(c.line);
-    ASSERT_EQ(parsed.has_value(), c.accepted) << c.line;
-    if (!parsed) continue;
-    EXPECT_EQ(parsed->fileName, c.name) << c.line;
-    EXPECT_EQ(parsed->mode, c.mode) << c.line;
-    EXPECT_EQ(parsed->parameters, c.parameters) << c.line;
-  }
-}
 
 TEST(ImportCommandTest, ParametersGiveTheSelection) {
   using Status = SelectionParse::Status;
@@ -79,16 +47,6 @@ TEST(ImportCommandTest, ParametersGiveTheSelection) {
     EXPECT_EQ(parse.selection.count, c.count) << context;
     EXPECT_EQ(parse.selection.refuseAfterReading, c.refuseAfterReading) << context;
   }
-}
-
-TEST(ImportCommandTest, WordFileNames) {
-  EXPECT_TRUE(namesWordFile("lista.txt.vanha"));
-  EXPECT_TRUE(namesWordFile("a.html"));
-  EXPECT_FALSE(namesWordFile("SANAT.TXT"));
-  EXPECT_FALSE(namesWordFile("a.htm"));
-  EXPECT_EQ(wordFileModeOf("x.html.txt"), WordFileMode::kPlain);
-  EXPECT_EQ(wordFileModeOf("x.html"), WordFileMode::kHtml);
-  EXPECT_EQ(wordFileModeOf("x.TXT"), WordFileMode::kHtml);
 }
 
 }  // namespace

@@ -39,20 +39,13 @@ bool isBlank(unsigned char c) {
 // first byte is C3), or 0 when the pair is not one of them.
 unsigned char utf8FinnishLetter(unsigned char second) {
   switch (second) {
-    case 0xA4:
-      return kSmallAUmlaut;
-    case 0xA5:
-      return kSmallARing;
-    case 0xB6:
-      return kSmallOUmlaut;
-    case 0x84:
-      return kCapitalAUmlaut;
-    case 0x85:
-      return kCapitalARing;
-    case 0x96:
-      return kCapitalOUmlaut;
-    default:
-      return 0;
+    case 0xA4: return kSmallAUmlaut;
+    case 0xA5: return kSmallARing;
+    case 0xB6: return kSmallOUmlaut;
+    case 0x84: return kCapitalAUmlaut;
+    case 0x85: return kCapitalARing;
+    case 0x96: return kCapitalOUmlaut;
+    default: return 0;
   }
 }
 
@@ -107,8 +100,7 @@ class WordFileReader {
       return;
     }
     switch (lineState_) {
-      case LineState::kIgnoreRest:
-        return;
+      case LineState::kIgnoreRest: return;
       case LineState::kStart:
         if (mode_ == WordFileMode::kHtml) {
           firstByte_ = c;
@@ -127,8 +119,7 @@ class WordFileReader {
         lineState_ = LineState::kTokens;
         tokenByte(firstByte_);
         break;
-      case LineState::kTokens:
-        break;
+      case LineState::kTokens: break;
     }
     tokenByte(c);
   }

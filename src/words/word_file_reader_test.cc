@@ -60,19 +60,22 @@ TEST(ReadWordFileTest, HandMadeFiles) {
       {"kissa\r\n\tkoira\v\fsika\r\nauto", kPlain, {"kissa", "koira", "sika", "auto"}},
       // Markers mean nothing in a plain file, except that the end marker
       // drops the rest of its line; a "<br>" goes there too.
-      {"kissa <!--Loppu--> koira\nauto <br>Talo <br>a <p\n<p hevonen\n", kPlain,
+      {"kissa <!--Loppu--> koira\nauto <br>Talo <br>a <p\n<p hevonen\n",
+       kPlain,
        {"kissa", "auto", "Talo", "hevonen"}},
       {"kissa KISSA koira\n", kPlain, {"koira"}, &listed},
       {"", kPlain, {}},
       // The Finnish letters in ISO 8859-1, CP850 and UTF-8 are one word.
       {"\344iti \204iti \303\244iti\n", kPlain, {"\204iti"}},
-      {"\303\245\303\244\303\266 \303\205\303\226\303\204 \345\344\366\n", kPlain,
+      {"\303\245\303\244\303\266 \303\205\303\226\303\204 \345\344\366\n",
+       kPlain,
        {"\206\204\224", "\217\231\216"}},
       // Other UTF-8 letters and a lone C3 byte keep a token from being a word.
       {"caf\303\251 ab\303 \303ab \303\303\244 ok\n", kPlain, {"ok"}},
       // The length limit counts converted letters, not the file's bytes.
       {utf8Long.substr(2) + " " + utf8Long + "\n", kPlain, {std::string(79, '\204')}},
-      {"<br>" + std::string(79, 'a') + " <br>" + std::string(80, 'b') + " <br>ab\n", kPlain,
+      {"<br>" + std::string(79, 'a') + " <br>" + std::string(80, 'b') + " <br>ab\n",
+       kPlain,
        {std::string(79, 'a'), "ab"}},
       {huge, kPlain, {"alku", "keski", "loppu"}},
       // A byte-order mark is skipped at the very start only.
@@ -85,15 +88,16 @@ TEST(ReadWordFileTest, HandMadeFiles) {
       {"<title>Kissa</title>\nkissa koira\n<br>Auto\n", kHtml, {}},
       // "<p" and "</" lines are skipped inside the section; "<" alone is not.
       {"<!--Sanat-->\n<pkissa\n</ koira\n<x auto\n<\nkala\n<br>Talo\n<!--Loppu--> hevonen\nsika\n",
-       kHtml, {"auto", "kala", "Talo"}},
+       kHtml,
+       {"auto", "kala", "Talo"}},
       // Markers count anywhere on a line, also behind "<br>".
-      {"ulko <br><!--Sanat--> sisa <!--Loppu--> pois\nulkona\n <!--Sanat-->\tkaksi\n", kHtml,
+      {"ulko <br><!--Sanat--> sisa <!--Loppu--> pois\nulkona\n <!--Sanat-->\tkaksi\n",
+       kHtml,
        {"sisa", "kaksi"}},
   };
   for (const Case& c : cases) {
     const WordList empty;
-    EXPECT_EQ(read(c.bytes, c.mode, c.list ? *c.list : empty), c.expected)
-        << c.bytes.substr(0, 80);
+    EXPECT_EQ(read(c.bytes, c.mode, c.list ? *c.list : empty), c.expected) << c.bytes.substr(0, 80);
   }
 }
 
@@ -142,10 +146,31 @@ Words lineByLine(const std::string& bytes, WordFileMode mode) {
 }
 
 TEST(ReadWordFileTest, StreamingMatchesTheLineByLineReading) {
-  const std::vector<std::string> pieces = {
-      "kissa", "KISSA", "Koira", "<br>Talo", "<br>a", "<!--Sanat-->", "<!--Loppu-->", "<p", "</",
-      "<", "3D", "\344iti", "\303\244iti", "\303", "\303\266", "ab\r", "\t", " ", "\n", "\n",
-      "\r\n", "<pkala", std::string(90, 'q'), std::string(79, 'r'), std::string(1, '\0')};
+  const std::vector<std::string> pieces = {"kissa",
+                                           "KISSA",
+                                           "Koira",
+                                           "<br>Talo",
+                                           "<br>a",
+                                           "<!--Sanat-->",
+                                           "<!--Loppu-->",
+                                           "<p",
+                                           "</",
+                                           "<",
+                                           "3D",
+                                           "\344iti",
+                                           "\303\244iti",
+                                           "\303",
+                                           "\303\266",
+                                           "ab\r",
+                                           "\t",
+                                           " ",
+                                           "\n",
+                                           "\n",
+                                           "\r\n",
+                                           "<pkala",
+                                           std::string(90, 'q'),
+                                           std::string(79, 'r'),
+                                           std::string(1, '\0')};
   std::mt19937 random(12345);
   for (int round = 0; round < 6; ++round) {
     std::string bytes;

@@ -41,24 +41,6 @@ TEST(WordListTest, TypedWordRulesInOrder) {
                                                     "Kissa", "kissat"}));
 }
 
-TEST(WordListTest, CapOfTenThousandTypedWords) {
-  WordList list;
-  // Three-letter words counted in base 26 give 10000 distinct words.
-  for (int i = 0; i < kMaxWords; ++i) {
-    const std::string word = {static_cast<char>('a' + i / 676),
-                              static_cast<char>('a' + i / 26 % 26),
-                              static_cast<char>('a' + i % 26)};
-    ASSERT_EQ(addTypedWord(list, word), AddWordOutcome::kAdded) << i;
-  }
-  // A word already listed is a duplicate even when the list is full.
-  EXPECT_EQ(addTypedWord(list, "AAA"), AddWordOutcome::kDuplicate);
-  EXPECT_EQ(addTypedWord(list, "uusi"), AddWordOutcome::kFull);
-  EXPECT_EQ(list.size(), 10000u);
-  EXPECT_TRUE(list.removeWord("aab"));
-  EXPECT_EQ(addTypedWord(list, "uusi"), AddWordOutcome::kAdded);
-  EXPECT_EQ(list.size(), 10000u);
-}
-
 TEST(WordListTest, RemovalKeepsKeysInStep) {
   WordList list;
   for (const char* word : {"kissa", "Koira", "hevonen", "KOIRAT"}) list.add(word);
