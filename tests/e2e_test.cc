@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <functional>
+#include <map>
 #include <random>
 #include <set>
 #include <thread>
@@ -173,210 +173,187 @@ std::vector<std::string> longSession() {
           "5"};
 }
 
+// A file a run starts with: its content, or a folder for "/"; with `bytes`
+// set, the content repeated to that size (written a piece at a time, so that
+// no copy of a huge file sits in the memory of the test, which the program
+// shares until it starts).
+struct FileSpec {
+  FileSpec(const char* text) : content(text), bytes(0) {}
+  FileSpec(std::string text, std::size_t size = 0) : content(std::move(text)), bytes(size) {}
+  std::string content;
+  std::size_t bytes;
+};
+
+// One run: the files it starts with, the texts its output must show, and the
+// files it must leave ("/" for a folder, "" for none at all).
 struct HostileRun {
   std::string name;
   std::vector<std::string> args;
   std::string input;
-  RunOptions options;
-  std::function<void(const TempDir&)> setUp;
-  std::function<void(const RunResult&, const TempDir&)> check;
+  std::map<std::string, FileSpec> files = {};
+  std::vector<std::string> shown = {};
+  std::map<std::string, std::string> left = {};
+  RunOptions options = {};
   std::string goodbye = kGoodbye;
+  long memoryLimitKb = 0;  // a bound on the peak memory, 0 for none
 };
-
-void writeRepeated(const fs::path& path, const std::string& pattern, std::size_t megabytes) {
-  std::ofstream out(path, std::ios::binary);
-  std::string block;
-  while (block.size() + pattern.size() <= (1U << 20)) block += pattern;
-  for (std::size_t i = 0; i < megabytes; ++i) out.write(block.data(), block.size());
-}
-
-std::string listing(const RunResult& run) {
-  const std::size_t start = run.out.find("Annetut sanat:\n");
-  const std::size_t end = run.out.find("Sanoja annettu", start);
-  if (start == std::string::npos || end == std::string::npos) return "(no listing)";
-  return run.out.substr(start + 15, end - start - 15);
-}
 
 std::vector<HostileRun> hostileRuns() {
   std::vector<HostileRun> runs;
   const std::vector<std::string> session = longSession();
   std::string all;
   for (const std::string& line : session) all += line + "\n";
-  runs.push_back({"whole session", {}, all, {}, {}, [](const RunResult& run, const TempDir& dir) {
-                    for (const char* shown : {"Otsikoksi muutettu El\204imet ja kasvit.\n",
-                                              "VIRHE: Liikaa parametrej\204.\n",
-                                              "Antamassasi sanassa / lauseessa oli 3 kirjainta.\n",
-                                              "Ruudukko tallennettu tiedostoon nimi.html.\n",
-                                              "Sana Kettu lis\204tty.\n"}) {
-                      EXPECT_NE(run.out.find(shown), std::string::npos) << shown;
-                    }
-                    EXPECT_TRUE(fs::exists(dir.path() / "El\344imet ja kasvit.html"));
-                  }});
+  runs.push_back({"whole session",
+                  {},
+                  all,
+                  {},
+                  {"Otsikoksi muutettu El\204imet ja kasvit.\n", "VIRHE: Liikaa parametrej\204.\n",
+                   "Antamassasi sanassa / lauseessa oli 3 kirjainta.\n",
+                   "Ruudukko tallennettu tiedostoon nimi.html.\n", "Sana Kettu lis\204tty.\n"}});
   // The input ends after every line of the session, and inside lines.
   std::string before;
   for (const std::string& line : session) {
-    runs.push_back({"ends after: " + before.substr(before.size() > 40 ? before.size() - 40 : 0),
-                    {},
-                    before,
-                    {},
-                    {},
-                    {}});
-    if (line.size() > 1) {
-      runs.push_back({"ends inside a line", {}, before + line.substr(0, 2), {}, {}, {}});
-    }
+    runs.push_back(
+        {"ends after: " + before.substr(before.size() > 40 ? before.size() - 40 : 0), {}, before});
+    if (line.size() > 1) runs.push_back({"ends inside a line", {}, before + line.substr(0, 2)});
     before += line + "\n";
   }
-  // Lines no person types, at one prompt of each kind, in both charsets.
+  // Lines no person types at a prompt of each kind: title, word entry,
+  // difficulty, size, rows, columns, fill, end menu and save prompt, where
+  // each is refused (each holds a "/"); in both charsets.
   const std::vector<std::string> hostile = {std::string(4 << 20, 'x') + "/",
                                             "/" + std::string(1 << 20, '\0'),
                                             "ki\0ss/a"s,
                                             "\xff\xfe\xc3/",
                                             "\xc3\xa4/\xed\xa0\x80\xf4\x90\x80",
                                             "/\r"};
+  const std::set<std::size_t> prompts = {0, 3, 31, 33, 35, 37, 39, 43, 45};
   for (const bool utf8 : {false, true}) {
-    std::string input;
-    // Title, word entry, difficulty, size, rows, columns, fill, end menu and
-    // save prompt: every line is refused there (each holds a "/").
-    const std::set<std::size_t> prompts = {0, 3, 31, 33, 35, 37, 39, 43, 45};
+    HostileRun run{utf8 ? "hostile lines, UTF-8" : "hostile lines, C",
+                   {},
+                   "",
+                   {},
+                   {"Ruudukko tallennettu tiedostoon nimi.html."}};
     for (std::size_t i = 0; i < session.size(); ++i) {
       if (prompts.contains(i)) {
-        for (const std::string& line : hostile) input += line + "\n";
+        for (const std::string& line : hostile) run.input += line + "\n";
       }
       std::string line = session[i];
       for (std::size_t at; utf8 && (at = line.find('\204')) != std::string::npos;) {
         line.replace(at, 1, "\303\244");
       }
-      input += line + "\n";
+      run.input += line + "\n";
     }
-    RunOptions options;
-    options.env = {utf8 ? "LC_ALL=C.UTF-8" : "LC_ALL=C"};
-    runs.push_back({utf8 ? "hostile lines, UTF-8" : "hostile lines, C",
-                    {},
-                    input,
-                    options,
-                    {},
-                    [](const RunResult& run, const TempDir& dir) {
-                      EXPECT_TRUE(fs::exists(dir.path() / "Nimi.html"));
-                      EXPECT_EQ(occurrences(run.out, "Ruudukko tallennettu tiedostoon"), 2U);
-                    },
-                    utf8 ? kGoodbyeUtf8 : kGoodbye});
+    run.options.env = {utf8 ? "LC_ALL=C.UTF-8" : "LC_ALL=C"};
+    if (utf8) run.goodbye = kGoodbyeUtf8;
+    runs.push_back(run);
   }
-  RunOptions folderInput;
-  folderInput.stdinPath = "/";
-  runs.push_back({"standard input is a folder",
-                  {},
-                  "",
-                  folderInput,
-                  {},
-                  [](const RunResult& run, const TempDir&) {
-                    EXPECT_TRUE(run.out.ends_with("Anna ristikon aihe. \n> " + kGoodbye));
-                  }});
+  HostileRun folderInput{"standard input is a folder", {}, "", {}, {"Anna ristikon aihe. \n> "}};
+  folderInput.options.stdinPath = "/";
+  runs.push_back(folderInput);
   // An import name with a NUL byte names no file, not the file before it.
   runs.push_back({"NUL in an import name",
                   {},
                   "Aihe\n+sanat\0x.txt\n/poistu\n"s,
-                  {},
-                  [](const TempDir& dir) { dir.write("sanat", "kissa\n"); },
-                  [](const RunResult& run, const TempDir&) {
-                    EXPECT_NE(run.out.find("> VIRHE: Tiedostosta ei voitu lukea.\n"),
-                              std::string::npos);
-                  }});
+                  {{"sanat", "kissa\n"}},
+                  {"> VIRHE: Tiedostosta ei voitu lukea.\n"}});
 
-  // Word files: huge, NUL bytes, binary noise, without words.
-  const std::size_t megabytes = kSlowBuild ? 8 : 128;
-  runs.push_back({"huge word files in bounded memory",
-                  {},
-                  "Aihe\n+iso.txt\n+rivi.txt\nn\n/poistu\n",
-                  {},
-                  [=](const TempDir& dir) {
-                    writeRepeated(dir.path() / "iso.txt", "kissa koira hevonen lintu\n", megabytes);
-                    writeRepeated(dir.path() / "rivi.txt",
-                                  "kissa lintu " + std::string(90, 'y') + " ", megabytes);
-                  },
-                  [=](const RunResult& run, const TempDir&) {
-                    EXPECT_EQ(listing(run), "kissa    koira    hevonen  lintu    \n");
-                    // A copy of the file, or of its one line, would show here.
-                    EXPECT_LT(run.maxRssKb, 64 * 1024 + (kSlowBuild ? 64 * 1024 : 0)) << megabytes;
-                  }});
+  // Word files: huge (a copy of the file, or of its one line, would show in
+  // the memory), NUL bytes, binary noise, without words.
+  const std::size_t huge = (kSlowBuild ? 8 : 128) << 20;
+  HostileRun big{"huge word files in bounded memory",
+                 {},
+                 "Aihe\n+iso.txt\n+rivi.txt\nn\n/poistu\n",
+                 {{"iso.txt", {"kissa koira hevonen lintu\n", huge}},
+                  {"rivi.txt", {"kissa lintu " + std::string(90, 'y') + " ", huge}}},
+                 {"Annetut sanat:\nkissa    koira    hevonen  lintu    \nSanoja"}};
+  big.memoryLimitKb = 64 * 1024 + (kSlowBuild ? 64 * 1024 : 0);
+  runs.push_back(big);
   std::mt19937 random(850);
   std::string noise;
   for (int i = 0; i < (1 << 20); ++i) noise += static_cast<char>(random() & 0xFF);
   runs.push_back({"NUL bytes and noise",
                   {},
                   "Aihe\n+nul.txt\n+binaari.html\nn\n/poistu\n",
-                  {},
-                  [=](const TempDir& dir) {
-                    dir.write("nul.txt", "kissa\0koira\nhevonen\0\0 lintu\n\0\nkala"s);
-                    dir.write("binaari.html",
-                              noise + "\n<!--Sanat-->\n<br>Kettu\n<!--Loppu-->\n" + noise);
-                  },
-                  [](const RunResult& run, const TempDir&) {
-                    EXPECT_EQ(listing(run), "lintu  kala   Kettu  \n");
-                  }});
+                  {{"nul.txt", "kissa\0koira\nhevonen\0\0 lintu\n\0\nkala"s},
+                   {"binaari.html", noise + "\n<!--Sanat-->\n<br>Kettu\n<!--Loppu-->\n" + noise}},
+                  {"Annetut sanat:\nlintu  kala   Kettu  \nSanoja"}});
   for (const std::string& content : {""s, noise.substr(0, 4096)}) {
     runs.push_back({"batch file without words",
                     {"roskaa.txt"},
                     "",
-                    {},
-                    [=](const TempDir& dir) { dir.write("roskaa.txt", content); },
-                    [](const RunResult& run, const TempDir& dir) {
-                      EXPECT_NE(run.out.find("\nVIRHE: Tiedostossa ei ollut"), std::string::npos);
-                      EXPECT_FALSE(fs::exists(dir.path() / "out.html"));
-                    }});
+                    {{"roskaa.txt", content}},
+                    {"\nVIRHE: Tiedostossa ei ollut"},
+                    {{"out.html", ""}}});
   }
   // Saves that cannot be written keep what was there and the run goes on.
   runs.push_back({"save under a folder's name",
                   {},
                   "Aihe\nkissa\nl\n1\n1\n1\n1\nnimi\n1\ntoinen\n5\n",
-                  {},
-                  [](const TempDir& dir) { fs::create_directory(dir.path() / "Nimi.html"); },
-                  [](const RunResult& run, const TempDir& dir) {
-                    EXPECT_NE(run.out.find("> " + kSaveFailed + "Valitse"), std::string::npos);
-                    EXPECT_TRUE(fs::is_directory(dir.path() / "Nimi.html"));
-                    EXPECT_TRUE(fs::is_regular_file(dir.path() / "Toinen.html"));
-                  }});
-  RunOptions small;
-  small.fileSizeLimit = 16 * 1024;  // a 30 x 30 page is about 30 kB
+                  {{"Nimi.html", "/"}},
+                  {"> " + kSaveFailed + "Valitse"},
+                  {{"Nimi.html", "/"}}});
+  std::string words;
+  for (char a = 'a'; a <= 'z'; ++a) {
+    for (char b = 'a'; b <= 'f'; ++b) words += std::string("sana") + a + b + "\n";
+  }
   for (const bool batch : {false, true}) {
-    std::string words;
-    for (char a = 'a'; a <= 'z'; ++a) {
-      for (char b = 'a'; b <= 'f'; ++b) words += std::string("sana") + a + b + "\n";
-    }
-    runs.push_back({batch ? "batch write fails midway" : "dialogue write fails midway",
-                    batch ? std::vector<std::string>{"sanat.txt"} : std::vector<std::string>{},
-                    "Aihe\nkissa\nl\n1\n2\n30\n30\n1\n1\nnimi\n5\n", small,
-                    [=](const TempDir& dir) {
-                      dir.write("sanat.txt", words);
-                      dir.write("Nimi.html", "aiempi\n");
-                      dir.write("out.html", "aiempi\n");
-                    },
-                    [](const RunResult& run, const TempDir& dir) {
-                      EXPECT_NE(run.out.find(kSaveFailed), std::string::npos);
-                      EXPECT_EQ(readFile(dir.path() / "Nimi.html"), "aiempi\n");
-                      EXPECT_EQ(readFile(dir.path() / "out.html"), "aiempi\n");
-                    }});
+    // A 30 x 30 page, or the page of 156 words, is bigger than the limit.
+    HostileRun failing{batch ? "batch write fails midway" : "dialogue write fails midway",
+                       batch ? std::vector<std::string>{"sanat.txt"} : std::vector<std::string>{},
+                       "Aihe\nkissa\nl\n1\n2\n30\n30\n1\n1\nnimi\n5\n",
+                       {{"sanat.txt", words}, {"Nimi.html", "aiempi\n"}, {"out.html", "aiempi\n"}},
+                       {kSaveFailed},
+                       {{"Nimi.html", "aiempi\n"}, {"out.html", "aiempi\n"}}};
+    failing.options.fileSizeLimit = 16 * 1024;
+    runs.push_back(failing);
   }
   return runs;
 }
 
 TEST(E2eTest, HostileRunsEndCleanly) {
   for (HostileRun& run : hostileRuns()) {
+    SCOPED_TRACE(run.name);
     TempDir dir;
     dir.write("sanat.txt", kWordFile);
-    if (run.setUp) run.setUp(dir);
+    for (const auto& [name, file] : run.files) {
+      if (file.content == "/") {
+        fs::create_directory(dir.path() / name);
+        continue;
+      }
+      std::ofstream out(dir.path() / name, std::ios::binary);
+      out << file.content;
+      for (std::size_t size = file.content.size(); size < file.bytes; size += file.content.size()) {
+        out << file.content;
+      }
+    }
     run.options.timeout = std::chrono::seconds(kSlowBuild ? 60 : 20);
     const RunResult result = runBinary(run.args, run.input, dir.path(), run.options);
-    SCOPED_TRACE(run.name);
     EXPECT_FALSE(result.timedOut);
     EXPECT_EQ(result.exitStatus, 0);
     EXPECT_TRUE(result.out.ends_with(run.goodbye))
         << result.out.substr(result.out.size() - std::min<std::size_t>(result.out.size(), 300));
     EXPECT_EQ(occurrences(result.out, run.goodbye), 1U);
     EXPECT_EQ(result.err, "");
+    for (const std::string& shown : run.shown) {
+      EXPECT_NE(result.out.find(shown), std::string::npos) << shown;
+    }
+    for (const auto& [name, content] : run.left) {
+      const fs::path path = dir.path() / name;
+      if (content == "/") {
+        EXPECT_TRUE(fs::is_directory(path)) << name;
+      } else if (content.empty()) {
+        EXPECT_FALSE(fs::exists(path)) << name;
+      } else {
+        EXPECT_EQ(readFile(path), content) << name;
+      }
+    }
+    if (run.memoryLimitKb != 0) {
+      EXPECT_LT(result.maxRssKb, run.memoryLimitKb);
+    }
     for (const auto& entry : fs::directory_iterator(dir.path())) {
       EXPECT_FALSE(entry.path().filename().string().starts_with(".haravoija-")) << entry.path();
     }
-    if (run.check) run.check(result, dir);
     if (HasFailure()) break;
   }
 }
@@ -399,11 +376,9 @@ TEST(E2eTest, WordFileThatEndsWhileBeingRead) {
                   "Aihe\n+putki.txt\nn\n/poistu\n", dir.path());
     writer.join();
     EXPECT_EQ(run.exitStatus, 0);
-    if (batch) {
-      EXPECT_NE(readFile(dir.path() / "out.html").find("<br>Hevo\r\n"), std::string::npos);
-    } else {
-      EXPECT_EQ(listing(run), "kissa  koira  hevo   \n");
-    }
+    EXPECT_NE(batch ? readFile(dir.path() / "out.html").find("<br>Hevo\r\n")
+                    : run.out.find("Annetut sanat:\nkissa  koira  hevo   \n"),
+              std::string::npos);
   }
 }
 
