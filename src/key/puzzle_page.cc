@@ -38,14 +38,6 @@ constexpr std::string_view kCellEnd = "</b>";
 constexpr std::string_view kTableEnd = "</table>";
 constexpr std::string_view kWordLead = "<br>";
 
-bool startsWith(std::string_view text, std::string_view start) {
-  return text.substr(0, start.size()) == start;
-}
-
-bool endsWith(std::string_view text, std::string_view end) {
-  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
 std::string_view trimmed(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
@@ -63,7 +55,7 @@ std::string pageText(std::string_view text) {
     bool replaced = false;
     if (text[i] == '&') {
       for (const auto& [reference, character] : kReferences) {
-        if (startsWith(text.substr(i), reference)) {
+        if (text.substr(i).starts_with(reference)) {
           out += character;
           i += reference.size() - 1;
           replaced = true;
@@ -158,7 +150,7 @@ class PageReader {
     if (!looseTextLeft(line)) return fail(PageError::kNotAPage);
     if (trimmed(line) == kGridMarker) {
       part_ = Part::kGrid;
-    } else if (startsWith(line, kTitleStart) && !titleSeen_) {
+    } else if (line.starts_with(kTitleStart) && !titleSeen_) {
       std::string_view title = line.substr(kTitleStart.size());
       // An older page wrote a title holding "</title>" as it was.
       if (const std::size_t end = title.rfind(kTitleEnd); end != std::string_view::npos) {
@@ -168,7 +160,7 @@ class PageReader {
       titleSeen_ = true;
     } else if (line.find(kSignature) != std::string_view::npos) {
       signed_ = true;
-    } else if (std::string_view lead = trimmed(line); startsWith(lead, kPhraseLead)) {
+    } else if (std::string_view lead = trimmed(line); lead.starts_with(kPhraseLead)) {
       // The phrase keeps its spaces: only the comment's indentation goes.
       const std::size_t at = line.find(kPhraseLead) + kPhraseLead.size();
       page_.phrase = pageText(line.substr(at));
@@ -177,7 +169,7 @@ class PageReader {
 
   void gridLine(std::string_view line) {
     if (!inRow_) {
-      if (startsWith(line, kRowStart)) {
+      if (line.starts_with(kRowStart)) {
         inRow_ = true;
         page_.rows.emplace_back();
         line.remove_prefix(kRowStart.size());
@@ -207,7 +199,7 @@ class PageReader {
       row += static_cast<char>(decodeDocumentLetter(static_cast<unsigned char>(line[at])));
       at += 1 + kCellEnd.size();
     }
-    if (endsWith(trimmed(line), kRowEnd)) {
+    if (trimmed(line).ends_with(kRowEnd)) {
       inRow_ = false;
       if (row.empty()) return fail(PageError::kDamagedGrid);
       if (row.size() != page_.rows.front().size()) return fail(PageError::kUnequalRows);
@@ -227,7 +219,7 @@ class PageReader {
     if (bare == kEndMarker) {
       part_ = Part::kDone;
       if (page_.words.empty()) fail(PageError::kNoWords);
-    } else if (startsWith(bare, kWordLead)) {
+    } else if (bare.starts_with(kWordLead)) {
       const std::string_view word = bare.substr(kWordLead.size());
       if (word.empty()) return;
       wordBytes_ += word.size();
@@ -236,7 +228,7 @@ class PageReader {
         return fail(PageError::kTooLarge);
       }
       page_.words.push_back(pageText(word));
-    } else if (bare.empty() || startsWith(bare, "<p") || startsWith(bare, "</")) {
+    } else if (bare.empty() || bare.starts_with("<p") || bare.starts_with("</")) {
       if (++frameLines_ > 4 * kMostFrameLines) fail(PageError::kDamagedWords);
     } else {
       fail(PageError::kDamagedWords);
