@@ -9,7 +9,7 @@ namespace haravoija {
 
 BuildResult generatePuzzle(Grid& grid, const std::vector<std::string>& words,
                            const PuzzleSettings& settings, Environment& env) {
-  if (words.empty()) return {BuildResult::Status::kNoWords, {}, 0};
+  if (words.empty()) return {BuildResult::Status::kNoWords, {}, 0, {}};
   const bool fixed = settings.sizing == Sizing::kFixed;
   const int rows = fixed ? settings.rows : 1;
   const int columns = fixed ? settings.columns : 1;
