@@ -9,35 +9,10 @@ namespace haravoija {
 namespace {
 
 // Index order matters: a given seed must give the same letters everywhere.
-constexpr std::array<unsigned char, 29> kRandomAlphabet = {'A',
-                                                           'B',
-                                                           'C',
-                                                           'D',
-                                                           'E',
-                                                           'F',
-                                                           'G',
-                                                           'H',
-                                                           'I',
-                                                           'J',
-                                                           'K',
-                                                           'L',
-                                                           'M',
-                                                           'N',
-                                                           'O',
-                                                           'P',
-                                                           'Q',
-                                                           'R',
-                                                           'S',
-                                                           'T',
-                                                           'U',
-                                                           'V',
-                                                           'W',
-                                                           'X',
-                                                           'Y',
-                                                           'Z',
-                                                           kCapitalARing,
-                                                           kCapitalAUmlaut,
-                                                           kCapitalOUmlaut};
+constexpr std::array<unsigned char, 29> kRandomAlphabet = {
+    'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K', 'L', 'M', 'N', 'O',
+    'P', 'Q', 'R', 'S', 'T', 'U', 'V', 'W', 'X', 'Y', 'Z',
+    kCapitalARing, kCapitalAUmlaut, kCapitalOUmlaut};
 
 char randomLetter(RandomSource& random) {
   // Every index gets 1129 or 1130 of the 32768 draw values.
