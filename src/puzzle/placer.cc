@@ -4,6 +4,7 @@
 #include "puzzle/placer.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 
 #include "puzzle/scan_helper.h"
@@ -62,6 +63,32 @@ bool fitsSomeGrid(std::string_view word) {
          word.find(kEmptyCell) == std::string_view::npos;
 }
 
+namespace {
+
+// For which numbers of filled cells that a start needs the counts are worth
+// reading first: when they keep fewer starts than a letter would. Cells are
+// taken as filled independently with chance `filled`, so the count of a
+// window is binomial.
+std::uint32_t countsFirstNeeds(double filled, int length, double letterKeeps) {
+  std::array<double, bits::kMaxLength + 1> chance{};
+  chance[0] = 1.0;
+  for (int t = 0; t < length; ++t) {
+    for (int k = t + 1; k > 0; --k) chance[k] = chance[k] * (1.0 - filled) + chance[k - 1] * filled;
+    chance[0] *= 1.0 - filled;
+  }
+  // Only the lower bound decides: read first for the upper one (two empty
+  // cells), the masks were found to cost more in cache misses than they save.
+  std::uint32_t needs = 0;
+  double kept = 0;
+  for (int k = length; k >= 1; --k) {
+    kept += chance[static_cast<std::size_t>(k)];
+    if (k <= ScanMasks::kCountLimit && kept < std::min(0.5, letterKeeps)) needs |= 1u << k;
+  }
+  return needs;
+}
+
+}  // namespace
+
 bool Placer::useHelper(const ScanJob& job) {
   if (options_.threads < 2 || helperFailed_ || !ScanHelper::canShare(job)) return false;
   const long long blocks = static_cast<long long>(job.scanRows()) *
@@ -70,8 +97,9 @@ bool Placer::useHelper(const ScanJob& job) {
   if (!helper_) {
     helper_ = ScanHelper::start(masks_.cells());
     helperFailed_ = !helper_;
+    return !helperFailed_;
   }
-  return static_cast<bool>(helper_);
+  return helper_->wanted();
 }
 
 Placement Placer::crossingScan(const ScanJob& job) {
@@ -118,15 +146,12 @@ bool Placer::placeWord(std::string_view word, bool children) {
       job.directions[static_cast<std::size_t>(job.usedDirections++)] = direction;
     }
   }
-  // While few starts touch a letter the counts clear most blocks at once;
-  // in a crowded grid the rarest letter does that better.
-  const long long cells = static_cast<long long>(rows) * columns;
-  const long long filled = cells - masks_.emptyCount();
-  job.countsFirst = filled * length * 2 < cells;
   // About how many letters it takes to clear a block of starts: a letter
   // keeps a start with roughly the share of empty cells plus a little.
+  const long long cells = static_cast<long long>(rows) * columns;
   const double keepShare =
       static_cast<double>(masks_.emptyCount()) / static_cast<double>(cells) + 0.05;
+  job.countsFirst = countsFirstNeeds(1.0 - keepShare + 0.05, length, keepShare);
   job.headLetters = 1;
   for (double left = bits::kBlockBits * keepShare;
        left > 1.0 && job.headLetters < std::min(length, 8); ++job.headLetters) {

@@ -25,8 +25,13 @@ constexpr std::uint64_t kPositionMask = (std::uint64_t{1} << 33) - 1;
 // Blocks of starts in one claimed chunk of rows: enough that claiming
 // costs little beside the work, few enough to share the end of a scan.
 constexpr int kChunkBlocks = 16;
-// How long the helper looks for the next scan before it sleeps.
-constexpr int kSpins = 20000;
+// How long the helper looks for the next scan before it sleeps: a little
+// longer than the calling thread takes from one scan to the next.
+constexpr int kSpins = 4000;
+// Shared scans the helper may miss in a row before the calling thread goes
+// on alone, and the most scans it then does alone before trying again.
+constexpr int kMisses = 4;
+constexpr int kLongestBackOff = 1024;
 
 std::uint32_t idOf(std::uint64_t word) { return static_cast<std::uint32_t>(word >> 40); }
 
@@ -169,20 +174,20 @@ void ScanHelper::doChunk(std::uint32_t id, int chunk, int chunkRows, const ScanJ
   if (found.shared > 0) offer(id, found.shared, found.scanRow, found.key);
 }
 
-void ScanHelper::work(bool helper, std::uint32_t id, int chunkRows, const ScanJob& job,
-                      const ScanMasks& masks, const ScanMasks::JobSetup& setup, long long& steps) {
+int ScanHelper::work(bool helper, std::uint32_t id, int chunkRows, const ScanJob& job,
+                     const ScanMasks& masks, const ScanMasks::JobSetup& setup, long long& steps) {
   const int chunks = (job.scanRows() + chunkRows - 1) / chunkRows;
-  for (;;) {
+  for (int claimed = 0;; ++claimed) {
     std::uint64_t claim = claim_.load(std::memory_order_acquire);
     std::uint64_t next = 0;
     do {
       next = claim >> 20 & kChunkMask;
-      if (idOf(claim) != id || next >= static_cast<std::uint64_t>(chunks)) return;
+      if (idOf(claim) != id || next >= static_cast<std::uint64_t>(chunks)) return claimed;
       const std::uint64_t best = best_.load(std::memory_order_acquire);
-      if (idOf(best) != id) return;
+      if (idOf(best) != id) return claimed;
       if (sharedOf(best) == job.length - 2 &&
           (positionOf(best) >> kKeyBits) < next * static_cast<std::uint64_t>(chunkRows)) {
-        return;
+        return claimed;
       }
     } while (!claim_.compare_exchange_weak(
         claim, claimWord(id, next + 1, helper ? next : (claim & kChunkMask)),
@@ -200,6 +205,12 @@ void ScanHelper::work(bool helper, std::uint32_t id, int chunkRows, const ScanJo
       }
     }
   }
+}
+
+bool ScanHelper::wanted() {
+  if (skip_ == 0) return true;
+  --skip_;
+  return false;
 }
 
 Placement ScanHelper::scan(const ScanJob& job, const ScanMasks& masks,
@@ -228,10 +239,22 @@ Placement ScanHelper::scan(const ScanJob& job, const ScanMasks& masks,
   scanId_.store(id, std::memory_order_release);
   scanId_.notify_one();
 
-  work(false, id, chunkRows, job, masks, setup, steps);
+  const int mine = work(false, id, chunkRows, job, masks, setup, steps);
+  const std::uint64_t claim = claim_.load(std::memory_order_acquire);
+  // The chunks the helper did, unless it is still at one: counted as a
+  // help only when it took a fair share.
+  const int theirs = static_cast<int>(claim >> 20 & kChunkMask) - mine -
+                     ((claim & kChunkMask) != kNoChunk ? 1 : 0);
+  if (4 * theirs >= mine) {
+    misses_ = 0;
+    backOff_ = 1;
+  } else if (++misses_ == kMisses) {
+    misses_ = 0;
+    skip_ = backOff_;
+    backOff_ = std::min(2 * backOff_, kLongestBackOff);
+  }
   // A chunk the helper has claimed and not finished: done here instead of
   // waiting for it.
-  const std::uint64_t claim = claim_.load(std::memory_order_acquire);
   if ((claim & kChunkMask) != kNoChunk) {
     doChunk(id, static_cast<int>(claim & kChunkMask), chunkRows, job, masks, setup, steps);
   }

@@ -35,6 +35,11 @@ class ScanHelper {
   void noteGrow();
   void noteWrite(int row, int column, unsigned char letter);
 
+  // Whether the next large scan should be shared: not for a while after
+  // the helper has missed several in a row, as on a machine whose cores
+  // are taken by other work, where waking it costs more than it gives.
+  bool wanted();
+
   // The best placement of the job sharing at least one letter, with the
   // helper's help; row -1 when none. `masks` and `setup` are the calling
   // thread's, in step with the noted changes and prepared for the job.
@@ -55,9 +60,10 @@ class ScanHelper {
 
   ScanHelper() = default;
   void run(Grid cells);
-  // Claims chunks of rows of scan `id` until none is left.
-  void work(bool helper, std::uint32_t id, int chunkRows, const ScanJob& job,
-            const ScanMasks& masks, const ScanMasks::JobSetup& setup, long long& steps);
+  // Claims chunks of rows of scan `id` until none is left; the number
+  // claimed.
+  int work(bool helper, std::uint32_t id, int chunkRows, const ScanJob& job, const ScanMasks& masks,
+           const ScanMasks::JobSetup& setup, long long& steps);
   void doChunk(std::uint32_t id, int chunk, int chunkRows, const ScanJob& job,
                const ScanMasks& masks, const ScanMasks::JobSetup& setup, long long& steps);
   void offer(std::uint32_t id, int shared, int scanRow, int key);
@@ -65,6 +71,11 @@ class ScanHelper {
   // The calling thread's changes not yet handed over.
   std::vector<Op> pending_;
   std::uint32_t lastId_ = 0;
+  // Shared scans in a row that the helper took no part in, and how many
+  // scans to do alone before trying again.
+  int misses_ = 0;
+  int skip_ = 0;
+  int backOff_ = 1;
 
   // Handed over under the mutex: the log since the last reset (op number
   // logBase_ first), and the current job with the log length it needs.

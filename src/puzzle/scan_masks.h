@@ -32,8 +32,9 @@ struct ScanJob {
   int firstColumn = 0;
   // Letters ANDed into a block without looking at it in between.
   int headLetters = 1;
-  // Whether the count masks are read before the letters.
-  bool countsFirst = false;
+  // Bit n: the count masks are read before the letters while a start needs
+  // n filled cells (n up to ScanMasks::kCountLimit).
+  std::uint32_t countsFirst = 0;
 
   int scanRows() const { return usedDirections * rows; }
 };
@@ -90,7 +91,9 @@ class ScanMasks {
   // start, and the rows a start may be in.
   struct DirectionSetup {
     std::array<const std::uint64_t*, bits::kMaxLength> letterWords{};
-    std::array<int, bits::kMaxLength> letterShifts{};
+    // The bit within the word, and 63 minus it, in every lane.
+    std::array<bits::Block, bits::kMaxLength> lowShifts{};
+    std::array<bits::Block, bits::kMaxLength> highShifts{};
     Step step;
     int orientation = 0;
     int windowRowOffset = 0;

@@ -68,7 +68,9 @@ void ScanMasks::setUp(const ScanJob& job, JobSetup& setup) const {
       const int offset = kPadBits + k * s.step.column;
       s.letterWords[static_cast<std::size_t>(j)] =
           rowOf(fits_[job.letters[static_cast<std::size_t>(k)]], k * s.step.row) + (offset >> 6);
-      s.letterShifts[static_cast<std::size_t>(j)] = offset & 63;
+      const std::uint64_t shift = static_cast<std::uint64_t>(offset & 63);
+      s.lowShifts[static_cast<std::size_t>(j)] = Block{} + shift;
+      s.highShifts[static_cast<std::size_t>(j)] = Block{} + (63 - shift);
     }
   }
 }
@@ -100,10 +102,22 @@ ScanBest ScanMasks::bestInRows(const ScanJob& job, const JobSetup& setup, int fr
   const int headLetters = job.headLetters;
   ScanBest known = floor;
   ScanBest found;
-  for (int scanRow = from; scanRow < to; ++scanRow) {
-    const DirectionSetup& s = setup[static_cast<std::size_t>(scanRow / job.rows)];
-    int row = job.firstRow + scanRow % job.rows;
-    if (row >= job.rows) row -= job.rows;
+  // The direction and grid row of scanRow, advanced without dividing.
+  int direction = from / job.rows;
+  int inDirection = from % job.rows;
+  int row = job.firstRow + inDirection;
+  if (row >= job.rows) row -= job.rows;
+  auto advance = [&] {
+    if (++inDirection == job.rows) {
+      inDirection = 0;
+      ++direction;
+      row = job.firstRow;
+    } else if (++row == job.rows) {
+      row = 0;
+    }
+  };
+  for (int scanRow = from; scanRow < to; ++scanRow, advance()) {
+    const DirectionSetup& s = setup[static_cast<std::size_t>(direction)];
     if (row < s.firstRow || row >= s.endRow) continue;
     // A start here must beat the best known: with more shared letters if
     // that lies in an earlier row, with as many if in a later one. A
@@ -117,10 +131,14 @@ ScanBest ScanMasks::bestInRows(const ScanJob& job, const JobSetup& setup, int fr
     const std::ptrdiff_t rowShift = row * static_cast<std::ptrdiff_t>(stride_);
     const int windowRow = row + s.windowRowOffset;
     const int windowBit = kPadBits + s.windowColumnOffset;
-    const std::uint64_t* enough = countRow(s.orientation, std::min(need, kCountLimit), windowRow);
-    const std::uint64_t* tooFull =
-        mostShared < kCountLimit ? countRow(s.orientation, mostShared + 1, windowRow) : nullptr;
-    const bool countsFirst = job.countsFirst || need > 1;
+    // "At least k" for k = 1 .. kCountLimit, one row after the other.
+    const std::uint64_t* counts = countRow(s.orientation, 1, windowRow);
+    auto atLeast = [&](int k) {
+      return counts + static_cast<std::size_t>(std::min(k, kCountLimit) - 1) * stride_;
+    };
+    const std::uint64_t* enough = atLeast(need);
+    const std::uint64_t* tooFull = mostShared < kCountLimit ? atLeast(mostShared + 1) : nullptr;
+    bool countsFirst = (job.countsFirst >> std::min(need, kCountLimit) & 1) != 0;
     int rowShared = 0;
     int rowKey = 0;
     for (int c0 = 0; c0 < job.columns; c0 += kBlockBits) {
@@ -128,17 +146,9 @@ ScanBest ScanMasks::bestInRows(const ScanJob& job, const JobSetup& setup, int fr
       const std::ptrdiff_t blockShift = rowShift + c0 / 64;
       Block starts;
       Block mask;
-      auto andCounts = [&] {
-        readBlock(mask, enough, windowBit + c0);
-        starts &= mask;
-        if (tooFull != nullptr) {
-          readBlock(mask, tooFull, windowBit + c0);
-          starts &= ~mask;
-        }
-      };
       auto andLetter = [&](int j) {
-        readShiftedBlock(mask, s.letterWords[static_cast<std::size_t>(j)] + blockShift,
-                         s.letterShifts[static_cast<std::size_t>(j)]);
+        const auto at = static_cast<std::size_t>(j);
+        readShiftedBlock(mask, s.letterWords[at] + blockShift, s.lowShifts[at], s.highShifts[at]);
         starts &= mask;
       };
       if (countsFirst) {
@@ -150,7 +160,7 @@ ScanBest ScanMasks::bestInRows(const ScanJob& job, const JobSetup& setup, int fr
         if (isZero(starts)) continue;
         andLetter(0);
       } else {
-        readShiftedBlock(starts, s.letterWords[0] + blockShift, s.letterShifts[0]);
+        readShiftedBlock(starts, s.letterWords[0] + blockShift, s.lowShifts[0], s.highShifts[0]);
       }
       // The letters that nearly every block needs go in without looking (a
       // test after each would cost more than it saves), then two at a time
@@ -188,7 +198,8 @@ ScanBest ScanMasks::bestInRows(const ScanJob& job, const JobSetup& setup, int fr
       }
       if (isZero(starts)) continue;
       if (!countsFirst) {
-        andCounts();
+        readBlock(mask, enough, windowBit + c0);
+        starts &= mask;
         if (isZero(starts)) continue;
       }
       for (int lane = 0; lane < kLanes; ++lane) {
@@ -197,9 +208,12 @@ ScanBest ScanMasks::bestInRows(const ScanJob& job, const JobSetup& setup, int fr
           const int column = c0 + 64 * lane + std::countr_zero(laneBits);
           laneBits &= laneBits - 1;
           ++steps;
-          const int windowColumn = column + s.windowColumnOffset;
-          int shared = filledInWindow(s.orientation, windowRow, windowColumn);
-          if (shared == kCountLimit) shared = recount(s.orientation, windowRow, windowColumn);
+          // Every cell of a start left fits: the filled ones are shared.
+          int shared = 0;
+          for (int k = 0; k < length; ++k) {
+            shared += cells_.cell(row + k * s.step.row, column + k * s.step.column) !=
+                      static_cast<unsigned char>(kEmptyCell);
+          }
           if (shared > mostShared || shared < need) continue;
           const int key = column >= job.firstColumn ? column - job.firstColumn
                                                     : column + job.columns - job.firstColumn;
@@ -208,7 +222,8 @@ ScanBest ScanMasks::bestInRows(const ScanJob& job, const JobSetup& setup, int fr
           rowKey = key;
           if (shared > need) {
             need = shared;
-            enough = countRow(s.orientation, std::min(need, kCountLimit), windowRow);
+            enough = atLeast(need);
+            countsFirst = (job.countsFirst >> std::min(need, kCountLimit) & 1) != 0;
           }
         }
       }
