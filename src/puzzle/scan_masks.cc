@@ -202,17 +202,4 @@ int ScanMasks::filledInWindow(int orientation, int row, int column) const {
   return count;
 }
 
-int ScanMasks::recount(int orientation, int row, int column) const {
-  const Step step = kOrientationStep[orientation];
-  int count = 0;
-  for (int t = 0; t < countLength_; ++t) {
-    const int r = row + t * step.row;
-    const int c = column + t * step.column;
-    if (r < rows_ && c >= 0 && c < columns_) {
-      count += cells_.cell(r, c) != static_cast<unsigned char>(kEmptyCell);
-    }
-  }
-  return count;
-}
-
 }  // namespace haravoija

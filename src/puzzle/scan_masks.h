@@ -146,7 +146,6 @@ class ScanMasks {
   std::uint64_t* countRow(int orientation, int k, int row) {
     return counts_.data() + countIndex(orientation, k, row);
   }
-  int recount(int orientation, int row, int column) const;
 
   Grid cells_;
   int rows_ = 0;

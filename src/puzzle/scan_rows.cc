@@ -3,6 +3,7 @@
 // and the first placement over empty cells.
 #include <algorithm>
 #include <bit>
+#include <cassert>
 
 #include "puzzle/scan_masks.h"
 
@@ -214,6 +215,8 @@ ScanBest ScanMasks::bestInRows(const ScanJob& job, const JobSetup& setup, int fr
             shared += cells_.cell(row + k * s.step.row, column + k * s.step.column) !=
                       static_cast<unsigned char>(kEmptyCell);
           }
+          assert(std::min(shared, kCountLimit) ==
+                 filledInWindow(s.orientation, windowRow, column + s.windowColumnOffset));
           if (shared > mostShared || shared < need) continue;
           const int key = column >= job.firstColumn ? column - job.firstColumn
                                                     : column + job.columns - job.firstColumn;
