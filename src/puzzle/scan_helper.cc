@@ -25,12 +25,15 @@ constexpr std::uint64_t kPositionMask = (std::uint64_t{1} << 33) - 1;
 // Blocks of starts in one claimed chunk of rows: enough that claiming
 // costs little beside the work, few enough to share the end of a scan.
 constexpr int kChunkBlocks = 16;
+// Changes handed over at least this often while no scan is shared.
+constexpr std::size_t kHandOver = 512;
 // How long the helper looks for the next scan before it sleeps: a little
 // longer than the calling thread takes from one scan to the next.
 constexpr int kSpins = 4000;
-// Shared scans the helper may miss in a row before the calling thread goes
-// on alone, and the most scans it then does alone before trying again.
+// Long shared scans the helper may miss in a row before the calling thread
+// goes on alone, and the most scans it then does alone before trying again.
 constexpr int kMisses = 4;
+constexpr int kLongScan = 16;
 constexpr int kLongestBackOff = 1024;
 
 std::uint32_t idOf(std::uint64_t word) { return static_cast<std::uint32_t>(word >> 40); }
@@ -82,8 +85,8 @@ ScanHelper::~ScanHelper() {
     const std::lock_guard<std::mutex> lock(mutex_);
     stop_ = true;
   }
-  scanId_.fetch_add(1, std::memory_order_release);
-  scanId_.notify_one();
+  signal_.fetch_add(1, std::memory_order_release);
+  signal_.notify_one();
   thread_.join();
 }
 
@@ -97,6 +100,27 @@ void ScanHelper::noteGrow() { pending_.push_back({OpKind::kGrow, 0, 0, 0}); }
 
 void ScanHelper::noteWrite(int row, int column, unsigned char letter) {
   pending_.push_back({OpKind::kWrite, letter, row, column});
+  // While the calling thread scans alone the helper keeps up all the same,
+  // so that it is ready when the next scan is shared.
+  if (pending_.size() >= kHandOver) {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      handOver();
+    }
+    signal_.fetch_add(1, std::memory_order_release);
+    signal_.notify_one();
+  }
+}
+
+void ScanHelper::handOver() {
+  for (const Op& op : pending_) {
+    if (op.kind == OpKind::kReset) {
+      logBase_ += log_.size();
+      log_.clear();
+    }
+    log_.push_back(op);
+  }
+  pending_.clear();
 }
 
 void ScanHelper::run(Grid cells) {
@@ -107,12 +131,13 @@ void ScanHelper::run(Grid cells) {
   ScanJob job;
   ScanMasks::JobSetup setup;
   std::vector<Op> ops;
+  std::uint32_t done = 0;
   for (;;) {
-    for (int spin = 0; spin < kSpins && scanId_.load(std::memory_order_acquire) == seen; ++spin) {
+    for (int spin = 0; spin < kSpins && signal_.load(std::memory_order_acquire) == seen; ++spin) {
       pause();
     }
-    scanId_.wait(seen, std::memory_order_acquire);
-    seen = scanId_.load(std::memory_order_acquire);
+    signal_.wait(seen, std::memory_order_acquire);
+    seen = signal_.load(std::memory_order_acquire);
     std::uint32_t id = 0;
     int chunkRows = 1;
     ops.clear();
@@ -120,13 +145,16 @@ void ScanHelper::run(Grid cells) {
       const std::lock_guard<std::mutex> lock(mutex_);
       if (stop_) return;
       if (applied < logBase_) applied = logBase_;
-      const auto from = log_.begin() + static_cast<std::ptrdiff_t>(applied - logBase_);
-      const auto to = log_.begin() + static_cast<std::ptrdiff_t>(jobVersion_ - logBase_);
-      ops.assign(from, to);
-      applied = jobVersion_;
-      job = job_;
-      id = jobId_;
-      chunkRows = jobChunkRows_;
+      const std::uint64_t end = logBase_ + log_.size();
+      ops.assign(log_.begin() + static_cast<std::ptrdiff_t>(applied - logBase_), log_.end());
+      applied = end;
+      // A job is still running only if nothing was logged after it.
+      if (jobId_ != done && jobVersion_ == end) {
+        job = job_;
+        id = jobId_;
+        chunkRows = jobChunkRows_;
+      }
+      done = jobId_;
     }
     for (const Op& op : ops) {
       switch (op.kind) {
@@ -142,7 +170,7 @@ void ScanHelper::run(Grid cells) {
       }
     }
     // The scan may be over already; then the claims below fail at once.
-    if (idOf(claim_.load(std::memory_order_acquire)) != id) continue;
+    if (id == 0 || idOf(claim_.load(std::memory_order_acquire)) != id) continue;
     masks.prepare(job.letters.data(), job.length);
     masks.setUp(job, setup);
     long long steps = 0;
@@ -223,32 +251,25 @@ Placement ScanHelper::scan(const ScanJob& job, const ScanMasks& masks,
   claim_.store(claimWord(id, 0, kNoChunk), std::memory_order_release);
   {
     const std::lock_guard<std::mutex> lock(mutex_);
-    for (const Op& op : pending_) {
-      if (op.kind == OpKind::kReset) {
-        logBase_ += log_.size();
-        log_.clear();
-      }
-      log_.push_back(op);
-    }
-    pending_.clear();
+    handOver();
     job_ = job;
     jobId_ = id;
     jobVersion_ = logBase_ + log_.size();
     jobChunkRows_ = chunkRows;
   }
-  scanId_.store(id, std::memory_order_release);
-  scanId_.notify_one();
+  signal_.fetch_add(1, std::memory_order_release);
+  signal_.notify_one();
 
   const int mine = work(false, id, chunkRows, job, masks, setup, steps);
   const std::uint64_t claim = claim_.load(std::memory_order_acquire);
-  // The chunks the helper did, unless it is still at one: counted as a
-  // help only when it took a fair share.
+  // The chunks the helper did, unless it is still at one. A long scan in
+  // which it did none is a miss; a short one tells little either way.
   const int theirs = static_cast<int>(claim >> 20 & kChunkMask) - mine -
                      ((claim & kChunkMask) != kNoChunk ? 1 : 0);
-  if (4 * theirs >= mine) {
+  if (theirs > 0) {
     misses_ = 0;
     backOff_ = 1;
-  } else if (++misses_ == kMisses) {
+  } else if (mine >= kLongScan && ++misses_ == kMisses) {
     misses_ = 0;
     skip_ = backOff_;
     backOff_ = std::min(2 * backOff_, kLongestBackOff);

@@ -60,6 +60,8 @@ class ScanHelper {
 
   ScanHelper() = default;
   void run(Grid cells);
+  // Moves the pending changes to the log; under the mutex.
+  void handOver();
   // Claims chunks of rows of scan `id` until none is left; the number
   // claimed.
   int work(bool helper, std::uint32_t id, int chunkRows, const ScanJob& job, const ScanMasks& masks,
@@ -88,10 +90,11 @@ class ScanHelper {
   int jobChunkRows_ = 1;
   bool stop_ = false;
 
-  // The published scan, the claim counter (scan id, next chunk, the chunk
-  // the helper is in) and the best so far (scan id, shared letters, scan
-  // position); the scan id in each makes a late helper's moves fail.
-  std::atomic<std::uint32_t> scanId_{0};
+  // Bumped whenever there is something new for the helper. The claim
+  // counter (scan id, next chunk, the chunk the helper is in) and the best
+  // so far (scan id, shared letters, scan position): the scan id in each
+  // makes a late helper's moves fail.
+  std::atomic<std::uint32_t> signal_{0};
   std::atomic<std::uint64_t> claim_{0};
   std::atomic<std::uint64_t> best_{0};
   std::atomic<long long> helperRows_{0};
