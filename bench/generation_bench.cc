@@ -5,8 +5,11 @@
 // seconds of the whole process (both threads); the ratio is of wall times.
 // The steps are the placements' blocks of starts and single starts tested.
 //
-// Usage: generation_bench [--threads 1|2] [--reference-limit N] [--seed S]
-//                         [--no-fixed] [LIST.txt ...]
+// Usage: generation_bench [--threads 1|2] [--runs N] [--reference-limit N]
+//                         [--seed S] [--no-fixed] [LIST.txt ...]
+// With --runs N the program's run is made N times and the one of median
+// wall time shown.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -36,6 +39,7 @@ struct Timed {
 };
 
 PlacerOptions options;
+int runs = 1;
 
 Timed timeRun(const std::vector<std::string>& words, unsigned seed, Sizing sizing, int rows,
               int columns, bool reference) {
@@ -78,9 +82,20 @@ bool readList(const std::string& path, std::vector<std::string>& words) {
   return true;
 }
 
+// The run of median wall time among `runs` runs.
+Timed medianRun(const std::vector<std::string>& words, unsigned seed, Sizing sizing, int rows,
+                int columns) {
+  std::vector<Timed> timed;
+  for (int i = 0; i < runs; ++i)
+    timed.push_back(timeRun(words, seed, sizing, rows, columns, false));
+  std::sort(timed.begin(), timed.end(),
+            [](const Timed& a, const Timed& b) { return a.seconds < b.seconds; });
+  return timed[timed.size() / 2];
+}
+
 void report(std::string_view name, const std::vector<std::string>& words, unsigned seed,
             Sizing sizing, int rows, int columns, std::size_t referenceLimit) {
-  const Timed fast = timeRun(words, seed, sizing, rows, columns, false);
+  const Timed fast = medianRun(words, seed, sizing, rows, columns);
   const PlacerStats& stats = fast.result.placement;
   std::printf("%-18.*s %6zu %5dx%-5d %3d %8.3f %8.3f %11lld %10lld", static_cast<int>(name.size()),
               name.data(), words.size(), fast.grid.rowCount(), fast.grid.columnCount(),
@@ -111,6 +126,8 @@ int run(int argc, char** argv) {
       referenceLimit = std::strtoul(argv[++i], nullptr, 10);
     } else if (arg == "--threads" && i + 1 < argc) {
       options.threads = std::atoi(argv[++i]);
+    } else if (arg == "--runs" && i + 1 < argc) {
+      runs = std::max(1, std::atoi(argv[++i]));
     } else if (arg == "--no-fixed") {
       fixed = false;
     } else if (arg == "--seed" && i + 1 < argc) {

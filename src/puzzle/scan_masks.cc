@@ -87,15 +87,22 @@ void ScanMasks::ensurePlane(unsigned char letter) {
 
 void ScanMasks::reset(int rowCount, int columnCount) {
   cells_.reset(rowCount, columnCount);
+  // Bits lie only in the rows of the grid (and, in the counts, in rows
+  // above it that no scan reads): clearing the rows of the larger of the
+  // two grids is enough, and cheap for a small grid in padded masks.
+  const int dirtyRows = std::max(rows_, rowCount);
   rows_ = rowCount;
   columns_ = columnCount;
   const int length = countLength_;
   ensureCapacity(rows_, columns_);
-  std::fill(empty_.begin(), empty_.end(), 0);
-  std::fill(filled_.begin(), filled_.end(), 0);
+  const std::size_t rowWords = static_cast<std::size_t>(stride_);
+  const std::size_t words = static_cast<std::size_t>(dirtyRows) * rowWords;
+  std::fill_n(rowOf(empty_, 0), words, 0);
+  std::fill_n(rowOf(filled_, 0), words, 0);
   for (int r = 0; r < rows_; ++r) bits::setBits(rowOf(empty_, r), kPadBits, kPadBits + columns_);
-  for (unsigned char letter : activeLetters_) fits_[letter] = empty_;
-  std::fill(counts_.begin(), counts_.end(), 0);
+  for (unsigned char letter : activeLetters_)
+    std::copy_n(rowOf(empty_, 0), words, rowOf(fits_[letter], 0));
+  for (int o = 0; o < 4; ++o) std::fill_n(countRow(o, 1, 0), words * kCountLimit, 0);
   // Nothing is filled: every count is 0 whatever the length.
   countLength_ = length;
   letterCount_.fill(0);
@@ -180,12 +187,19 @@ void ScanMasks::writeCell(int row, int column, unsigned char letter) {
       const int startBit = bit - t * step.column;
       std::uint64_t* word = countRow(o, 1, row - t * step.row) + (startBit >> 6);
       const std::uint64_t mask = std::uint64_t{1} << (startBit & 63);
-      for (int k = 1; k <= kCountLimit; ++k, word += stride_) {
-        if ((*word & mask) == 0) {
-          *word |= mask;
-          break;
-        }
+      auto atLeast = [&](int k) {
+        return (word[static_cast<std::size_t>(k - 1) * stride_] & mask) != 0;
+      };
+      // The count is the last k set; saturated counts stay. A search in
+      // halves, since in a crowded grid most counts are high.
+      if (atLeast(kCountLimit)) continue;
+      int low = 0;             // known set (0: nothing known)
+      int high = kCountLimit;  // known clear
+      while (high - low > 1) {
+        const int middle = (low + high) / 2;
+        (atLeast(middle) ? low : high) = middle;
       }
+      word[static_cast<std::size_t>(high - 1) * stride_] |= mask;
     }
   }
 }
