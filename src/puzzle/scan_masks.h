@@ -62,7 +62,7 @@ class ScanMasks {
  public:
   // Filled cells are counted up to this many: enough for the bounds of most
   // words, small enough to keep the masks few.
-  static constexpr int kCountLimit = 8;
+  static constexpr int kCountLimit = 4;
   // Window orientations of the counts: right, down, down-right, down-left.
   static constexpr Step kOrientationStep[4] = {{0, 1}, {1, 0}, {1, 1}, {1, -1}};
 
