@@ -23,7 +23,7 @@
 namespace haravoija {
 namespace {
 
-const PlacerOptions kShareEveryScan{2, 0};
+const PlacerOptions kShareEveryScan{2, 0, 0};
 
 // Cases multiplied by HARAVOIJA_DIFFERENTIAL_SCALE for a long run.
 int scaled(int count) {
@@ -245,7 +245,7 @@ TEST(GenerationDifferential, OneThreadAndTwoGiveTheSameGrid) {
   std::srand(2026);
   Grid one = create(1, 1);
   const BuildResult single =
-      buildGrid(one, words, false, Sizing::kSmallest, 1, 1, random, PlacerOptions{1, 0});
+      buildGrid(one, words, false, Sizing::kSmallest, 1, 1, random, PlacerOptions{1, 0, 0});
   std::srand(2026);
   Grid two = create(1, 1);
   const BuildResult shared =

@@ -95,6 +95,8 @@ bool Placer::useHelper(const ScanJob& job) {
                            ((job.columns + bits::kBlockBits - 1) / bits::kBlockBits);
   if (blocks < options_.parallelBlocks) return false;
   if (!helper_) {
+    largeScanBlocks_ += blocks;
+    if (largeScanBlocks_ < options_.helperStartBlocks) return false;
     helper_ = ScanHelper::start(masks_.cells());
     helperFailed_ = !helper_;
     return !helperFailed_;

@@ -60,6 +60,7 @@ class Placer {
   ScanMasks::JobSetup setup_;
   std::unique_ptr<ScanHelper> helper_;
   bool helperFailed_ = false;
+  long long largeScanBlocks_ = 0;
   long long scanSteps_ = 0;
 };
 

@@ -11,6 +11,9 @@ struct PlacerOptions {
   // Scans of fewer blocks of starts than this stay on one thread: for them
   // the hand-over costs more than the helper saves.
   long long parallelBlocks = 3000;
+  // The helper starts once large scans have tested this many blocks: its
+  // copy of the masks must be built first, which a short run does not repay.
+  long long helperStartBlocks = 5'000'000;
 };
 
 // What the placements have cost so far.
