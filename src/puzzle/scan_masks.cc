@@ -3,6 +3,7 @@
 #include "puzzle/scan_masks.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 
 namespace haravoija {
@@ -139,10 +140,27 @@ void ScanMasks::grow() {
 // Per start cell and orientation, the filled cells of the window as unary
 // counts: bit k-1 of a start's column across the planes says "at least k".
 void ScanMasks::computeCounts(int length) {
+  countLength_ = length;
   // Windows that start left of the grid are never asked for; those right of
   // it are, once the grid has grown.
   const int firstWord = kPadBits / 64;
   const int lastWord = (kPadBits + capacityColumns_ + kMaxLength) / 64;
+  const long long filled = static_cast<long long>(rows_) * columns_ - emptyCount_;
+  if (filled * 3 < static_cast<long long>(rows_) * (lastWord - firstWord + 1) * kCountLimit) {
+    // Few letters: counting them one by one costs less than the sweep.
+    for (int o = 0; o < 4; ++o) {
+      std::fill_n(countRow(o, 1, 0), static_cast<std::size_t>(rows_) * kCountLimit * stride_, 0);
+    }
+    for (int r = 0; r < rows_; ++r) {
+      const std::uint64_t* row = rowOf(filled_, r);
+      for (int w = firstWord; w <= (kPadBits + columns_ - 1) / 64; ++w) {
+        for (std::uint64_t cells = row[w]; cells != 0; cells &= cells - 1) {
+          countCell(r, w * 64 + std::countr_zero(cells) - kPadBits);
+        }
+      }
+    }
+    return;
+  }
   for (int o = 0; o < 4; ++o) {
     const Step step = kOrientationStep[o];
     std::array<std::uint64_t*, kCountLimit> planeRows{};
@@ -160,7 +178,6 @@ void ScanMasks::computeCounts(int length) {
       }
     }
   }
-  countLength_ = length;
 }
 
 void ScanMasks::prepare(const unsigned char* letters, int length) {
@@ -179,8 +196,12 @@ void ScanMasks::writeCell(int row, int column, unsigned char letter) {
   }
   ++letterCount_[letter];
   --emptyCount_;
-  if (countLength_ == 0) return;
-  // One more filled cell in every window that holds this cell.
+  if (countLength_ > 0) countCell(row, column);
+}
+
+// One more filled cell in every window that holds this cell.
+void ScanMasks::countCell(int row, int column) {
+  const int bit = kPadBits + column;
   for (int o = 0; o < 4; ++o) {
     const Step step = kOrientationStep[o];
     for (int t = 0; t < countLength_; ++t) {

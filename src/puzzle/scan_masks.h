@@ -123,6 +123,7 @@ class ScanMasks {
   void rebuild();
   void ensurePlane(unsigned char letter);
   void computeCounts(int length);
+  void countCell(int row, int column);
   std::size_t rowIndex(int row) const {
     return static_cast<std::size_t>(row + bits::kPadRows) * static_cast<std::size_t>(stride_);
   }
