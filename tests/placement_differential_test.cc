@@ -239,17 +239,19 @@ TEST(GenerationDifferential, RunsMatchReference) {
   }
 }
 
+// On a grid large enough that the helper joins nearly every scan, however
+// late it wakes.
 TEST(GenerationDifferential, OneThreadAndTwoGiveTheSameGrid) {
-  const std::vector<std::string> words = exampleWords("sanat-1000.txt");
+  const std::vector<std::string> words = exampleWords("sanat-100.txt");
   PlatformRandom random;
   std::srand(2026);
-  Grid one = create(1, 1);
+  Grid one = create(1000, 1000);
   const BuildResult single =
-      buildGrid(one, words, false, Sizing::kSmallest, 1, 1, random, PlacerOptions{1, 0, 0});
+      buildGrid(one, words, false, Sizing::kFixed, 1000, 1000, random, PlacerOptions{1, 0, 0});
   std::srand(2026);
-  Grid two = create(1, 1);
+  Grid two = create(1000, 1000);
   const BuildResult shared =
-      buildGrid(two, words, false, Sizing::kSmallest, 1, 1, random, kShareEveryScan);
+      buildGrid(two, words, false, Sizing::kFixed, 1000, 1000, random, kShareEveryScan);
   EXPECT_EQ(one.rows, two.rows);
   EXPECT_EQ(one.placedWords, two.placedWords);
   EXPECT_EQ(single.placement.helperRows, 0);

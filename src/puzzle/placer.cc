@@ -97,7 +97,7 @@ bool Placer::useHelper(const ScanJob& job) {
   if (!helper_) {
     largeScanBlocks_ += blocks;
     if (largeScanBlocks_ < options_.helperStartBlocks) return false;
-    helper_ = ScanHelper::start(masks_.cells());
+    helper_ = ScanHelper::start(masks_);
     helperFailed_ = !helper_;
     return !helperFailed_;
   }

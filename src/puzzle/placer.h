@@ -29,6 +29,8 @@ class ScanHelper;
 // size: the run resets, clears and grows the grid through it.
 class Placer {
  public:
+  // Every draw comes from `random`, in the calling thread; the options only
+  // decide whether large scans are shared, never the placement chosen.
   Placer(Grid& grid, RandomSource& random, PlacerOptions options = {});
   ~Placer();
   Placer(const Placer&) = delete;
@@ -45,6 +47,7 @@ class Placer {
   void clear();
   void grow();
 
+  // What the placements have cost so far, the helper's work included.
   PlacerStats stats() const;
 
  private:

@@ -70,10 +70,10 @@ bool ScanHelper::canShare(const ScanJob& job) {
          job.length - 2 < 0x7F;
 }
 
-std::unique_ptr<ScanHelper> ScanHelper::start(const Grid& cells) {
+std::unique_ptr<ScanHelper> ScanHelper::start(const ScanMasks& masks) {
   std::unique_ptr<ScanHelper> helper(new ScanHelper());
   try {
-    helper->thread_ = std::thread(&ScanHelper::run, helper.get(), cells);
+    helper->thread_ = std::thread(&ScanHelper::run, helper.get(), ScanMasks(masks));
   } catch (const std::system_error&) {
     return nullptr;
   }
@@ -123,9 +123,7 @@ void ScanHelper::handOver() {
   pending_.clear();
 }
 
-void ScanHelper::run(Grid cells) {
-  ScanMasks masks(cells);
-  cells = Grid();
+void ScanHelper::run(ScanMasks masks) {
   std::uint64_t applied = 0;
   std::uint32_t seen = 0;
   ScanJob job;

@@ -13,7 +13,6 @@
 #include <thread>
 #include <vector>
 
-#include "puzzle/grid.h"
 #include "puzzle/scan_masks.h"
 
 namespace haravoija {
@@ -23,9 +22,9 @@ class ScanHelper {
   // Whether a scan of this shape fits the shared counters.
   static bool canShare(const ScanJob& job);
 
-  // Starts the thread with a copy of `cells`; nullptr when no thread can
-  // be started.
-  static std::unique_ptr<ScanHelper> start(const Grid& cells);
+  // Starts the thread with a copy of `masks`, made here so that the helper
+  // is ready at once; nullptr when no thread can be started.
+  static std::unique_ptr<ScanHelper> start(const ScanMasks& masks);
   ScanHelper(const ScanHelper&) = delete;
   ScanHelper& operator=(const ScanHelper&) = delete;
   ~ScanHelper();
@@ -59,7 +58,7 @@ class ScanHelper {
   };
 
   ScanHelper() = default;
-  void run(Grid cells);
+  void run(ScanMasks masks);
   // Moves the pending changes to the log; under the mutex.
   void handOver();
   // Claims chunks of rows of scan `id` until none is left; the number
