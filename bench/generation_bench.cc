@@ -1,10 +1,16 @@
 // Times the generation run at the smallest size on the example word lists,
 // the way the batch run makes a puzzle, with the program's placement and,
 // where affordable, with the plain reference scan of the tests; checks that
-// both give the same grid. Times are processor time of this process, so
-// that other work on a shared machine disturbs them less.
+// both give the same grid. Times are wall-clock seconds and processor
+// seconds of the whole process (both threads); the ratio is of wall times.
+// The steps are the placements' blocks of starts and single starts tested.
 //
-// Usage: generation_bench [--reference-limit N] [--seed S] [LIST.txt ...]
+// Usage: generation_bench [--threads 1|2] [--runs N] [--reference-limit N]
+//                         [--seed S] [--no-fixed] [LIST.txt ...]
+// With --runs N the program's run is made N times and the one of median
+// wall time shown.
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -29,7 +35,11 @@ struct Timed {
   Grid grid;
   BuildResult result;
   double seconds = 0;
+  double cpuSeconds = 0;
 };
+
+PlacerOptions options;
+int runs = 1;
 
 Timed timeRun(const std::vector<std::string>& words, unsigned seed, Sizing sizing, int rows,
               int columns, bool reference) {
@@ -37,15 +47,18 @@ Timed timeRun(const std::vector<std::string>& words, unsigned seed, Sizing sizin
   Timed timed;
   std::srand(seed);
   timed.grid = create(sizing == Sizing::kFixed ? rows : 1, sizing == Sizing::kFixed ? columns : 1);
+  const auto wallStart = std::chrono::steady_clock::now();
   const std::clock_t start = std::clock();
   if (reference) {
     timed.result.unplacedWords =
         testing::referenceBuildGrid(timed.grid, words, false, sizing, rows, columns, random)
             .unplacedWords;
   } else {
-    timed.result = buildGrid(timed.grid, words, false, sizing, rows, columns, random);
+    timed.result = buildGrid(timed.grid, words, false, sizing, rows, columns, random, options);
   }
-  timed.seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+  timed.cpuSeconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+  timed.seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
   return timed;
 }
 
@@ -69,21 +82,34 @@ bool readList(const std::string& path, std::vector<std::string>& words) {
   return true;
 }
 
+// The run of median wall time among `runs` runs.
+Timed medianRun(const std::vector<std::string>& words, unsigned seed, Sizing sizing, int rows,
+                int columns) {
+  std::vector<Timed> timed;
+  for (int i = 0; i < runs; ++i)
+    timed.push_back(timeRun(words, seed, sizing, rows, columns, false));
+  std::sort(timed.begin(), timed.end(),
+            [](const Timed& a, const Timed& b) { return a.seconds < b.seconds; });
+  return timed[timed.size() / 2];
+}
+
 void report(std::string_view name, const std::vector<std::string>& words, unsigned seed,
             Sizing sizing, int rows, int columns, std::size_t referenceLimit) {
-  const Timed fast = timeRun(words, seed, sizing, rows, columns, false);
-  std::printf("%-22.*s %7zu %5dx%-5d %8d %9.3f", static_cast<int>(name.size()), name.data(),
-              words.size(), fast.grid.rowCount(), fast.grid.columnCount(), fast.result.attempts,
-              fast.seconds);
+  const Timed fast = medianRun(words, seed, sizing, rows, columns);
+  const PlacerStats& stats = fast.result.placement;
+  std::printf("%-18.*s %6zu %5dx%-5d %3d %8.3f %8.3f %11lld %10lld", static_cast<int>(name.size()),
+              name.data(), words.size(), fast.grid.rowCount(), fast.grid.columnCount(),
+              fast.result.attempts, fast.seconds, fast.cpuSeconds, stats.scanSteps,
+              stats.helperRows);
   if (words.size() <= referenceLimit) {
     const Timed plain = timeRun(words, seed, sizing, rows, columns, true);
     const bool same = plain.grid.rows == fast.grid.rows &&
                       plain.grid.placedWords == fast.grid.placedWords &&
                       plain.result.unplacedWords == fast.result.unplacedWords;
-    std::printf(" %9.3f %7.1f %s", plain.seconds, plain.seconds / fast.seconds,
-                same ? "same" : "DIFFERENT");
+    std::printf(" %8.3f %6.1f %-4s", plain.seconds, plain.seconds / fast.seconds,
+                same ? "same" : "DIFF");
   } else {
-    std::printf(" %9s %7s %s", "-", "-", "-");
+    std::printf(" %8s %6s %-4s", "-", "-", "-");
   }
   std::printf(" %8ld\n", peakMemoryKb());
   std::fflush(stdout);
@@ -92,11 +118,18 @@ void report(std::string_view name, const std::vector<std::string>& words, unsign
 int run(int argc, char** argv) {
   std::size_t referenceLimit = 3000;
   unsigned seed = 20261206;
+  bool fixed = true;
   std::vector<std::string> lists;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--reference-limit" && i + 1 < argc) {
       referenceLimit = std::strtoul(argv[++i], nullptr, 10);
+    } else if (arg == "--threads" && i + 1 < argc) {
+      options.threads = std::atoi(argv[++i]);
+    } else if (arg == "--runs" && i + 1 < argc) {
+      runs = std::max(1, std::atoi(argv[++i]));
+    } else if (arg == "--no-fixed") {
+      fixed = false;
     } else if (arg == "--seed" && i + 1 < argc) {
       seed = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
     } else {
@@ -109,8 +142,10 @@ int run(int argc, char** argv) {
       lists.push_back(std::string(HARAVOIJA_SOURCE_DIR) + "/examples/" + name + ".txt");
     }
   }
-  std::printf("%-22s %7s %11s %8s %9s %9s %7s %s %8s\n", "list", "words", "grid", "attempts",
-              "fast s", "plain s", "ratio", "grids", "peak kB");
+  std::printf("threads: %d\n", options.threads);
+  std::printf("%-18s %6s %11s %3s %8s %8s %11s %10s %8s %6s %-4s %8s\n", "list", "words", "grid",
+              "att", "wall s", "cpu s", "steps", "helper rows", "plain s", "ratio", "grid",
+              "peak kB");
   std::vector<std::string> hundred;
   for (const std::string& path : lists) {
     std::vector<std::string> words;
@@ -122,7 +157,7 @@ int run(int argc, char** argv) {
     report(name, words, seed, Sizing::kSmallest, 0, 0, referenceLimit);
     if (words.size() == 100) hundred = words;
   }
-  if (!hundred.empty()) {
+  if (fixed && !hundred.empty()) {
     report("fixed 1000x1000", hundred, seed, Sizing::kFixed, 1000, 1000, 100);
   }
   return 0;

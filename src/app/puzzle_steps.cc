@@ -9,7 +9,7 @@ namespace haravoija {
 
 BuildResult generatePuzzle(Grid& grid, const std::vector<std::string>& words,
                            const PuzzleSettings& settings, Environment& env) {
-  if (words.empty()) return {BuildResult::Status::kNoWords, {}, 0};
+  if (words.empty()) return {BuildResult::Status::kNoWords, {}, 0, {}};
   env.console.emptyLine();
   env.console.line("Odota. Luodaan sanaristikko annetuista sanoista...");
   // A new puzzle: nothing of the last one, its hidden phrase least of all,

@@ -12,10 +12,12 @@ namespace {
 
 class Run {
  public:
-  Run(Grid& grid, const std::vector<std::string>& words, bool children, RandomSource& random)
-      : grid_(grid), words_(words), children_(children), placer_(grid, random) {}
+  Run(Grid& grid, const std::vector<std::string>& words, bool children, RandomSource& random,
+      PlacerOptions options)
+      : grid_(grid), words_(words), children_(children), placer_(grid, random, options) {}
 
   int attempts() const { return attempts_; }
+  PlacerStats stats() const { return placer_.stats(); }
 
   // Every word in list order; stops at the first refusal.
   bool strictAttempt() {
@@ -97,7 +99,8 @@ class Run {
 }  // namespace
 
 BuildResult buildGrid(Grid& grid, const std::vector<std::string>& words, bool children,
-                      Sizing sizing, int rows, int columns, RandomSource& random) {
+                      Sizing sizing, int rows, int columns, RandomSource& random,
+                      PlacerOptions options) {
   BuildResult result;
   if (words.empty()) {
     result.status = BuildResult::Status::kNoWords;
@@ -118,13 +121,15 @@ BuildResult buildGrid(Grid& grid, const std::vector<std::string>& words, bool ch
     grid.reset(sizing == Sizing::kFixed ? std::max(1, rows) : 1,
                sizing == Sizing::kFixed ? std::max(1, columns) : 1);
   } else {
-    Run run(grid, placeable, children, random);
+    Run run(grid, placeable, children, random, options);
     if (sizing == Sizing::kFixed) {
       result.unplacedWords = run.fixedSize(std::max(1, rows), std::max(1, columns));
     } else {
       run.smallestSize();
     }
     result.attempts = run.attempts();
+    result.placement = run.stats();
+    result.placement = run.stats();
   }
   if (!allPlaceable) {
     // Back into list order among the words the run left out.

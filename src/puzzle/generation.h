@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "puzzle/grid.h"
+#include "puzzle/placer_options.h"
 #include "text/random_source.h"
 
 namespace haravoija {
@@ -25,16 +26,19 @@ struct BuildResult {
   // Passes over the word list (strict and tolerant attempts; the size
   // estimate is not counted).
   int attempts = 0;
+  // The cost of the placements, the size estimate's included.
+  PlacerStats placement;
 };
 
 // Runs the generation on `grid`, placing the words in list order: at
 // rows x columns for a fixed size (a count below 1 counts as 1), or at the
 // smallest size that holds them all, found by an estimate and a search that
 // grows the grid. Every draw comes from `random`. With an empty word list it
-// leaves the grid alone, draws nothing and returns kNoWords.
+// leaves the grid alone, draws nothing and returns kNoWords. The options
+// say how many threads share a large scan; the grid is the same either way.
 [[nodiscard]] BuildResult buildGrid(Grid& grid, const std::vector<std::string>& words,
                                     bool children, Sizing sizing, int rows, int columns,
-                                    RandomSource& random);
+                                    RandomSource& random, PlacerOptions options = {});
 
 }  // namespace haravoija
 

@@ -1,0 +1,106 @@
+// A second thread for large placement scans. It keeps its own copy of the
+// scan masks, brought up to date from a log of the grid's changes at the
+// start of each scan it joins, so that the calling thread never waits for
+// it: the two claim rows of the scan order from a shared counter, and the
+// calling thread does itself any rows the helper has claimed but not done.
+#ifndef HARAVOIJA_PUZZLE_SCAN_HELPER_H_
+#define HARAVOIJA_PUZZLE_SCAN_HELPER_H_
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "puzzle/scan_masks.h"
+
+namespace haravoija {
+
+class ScanHelper {
+ public:
+  // Whether a scan of this shape fits the shared counters.
+  static bool canShare(const ScanJob& job);
+
+  // Starts the thread with a copy of `masks`, made here so that the helper
+  // is ready at once; nullptr when no thread can be started.
+  static std::unique_ptr<ScanHelper> start(const ScanMasks& masks);
+  ScanHelper(const ScanHelper&) = delete;
+  ScanHelper& operator=(const ScanHelper&) = delete;
+  ~ScanHelper();
+
+  // The grid's changes since the copy, in order, from the calling thread.
+  void noteReset(int rowCount, int columnCount);
+  void noteGrow();
+  void noteWrite(int row, int column, unsigned char letter);
+
+  // Whether the next large scan should be shared: not for a while after
+  // the helper has missed several in a row, as on a machine whose cores
+  // are taken by other work, where waking it costs more than it gives.
+  bool wanted();
+
+  // The best placement of the job sharing at least one letter, with the
+  // helper's help; row -1 when none. `masks` and `setup` are the calling
+  // thread's, in step with the noted changes and prepared for the job.
+  Placement scan(const ScanJob& job, const ScanMasks& masks, const ScanMasks::JobSetup& setup,
+                 long long& steps);
+
+  long long helperRows() const { return helperRows_.load(std::memory_order_relaxed); }
+  long long helperSteps() const { return helperSteps_.load(std::memory_order_relaxed); }
+
+ private:
+  enum class OpKind : unsigned char { kReset, kGrow, kWrite };
+  struct Op {
+    OpKind kind;
+    unsigned char letter;
+    int row;
+    int column;
+  };
+
+  ScanHelper() = default;
+  void run(ScanMasks masks);
+  // Moves the pending changes to the log; under the mutex.
+  void handOver();
+  // Claims chunks of rows of scan `id` until none is left; the number
+  // claimed.
+  int work(bool helper, std::uint32_t id, int chunkRows, const ScanJob& job, const ScanMasks& masks,
+           const ScanMasks::JobSetup& setup, long long& steps);
+  void doChunk(std::uint32_t id, int chunk, int chunkRows, const ScanJob& job,
+               const ScanMasks& masks, const ScanMasks::JobSetup& setup, long long& steps);
+  void offer(std::uint32_t id, int shared, int scanRow, int key);
+
+  // The calling thread's changes not yet handed over.
+  std::vector<Op> pending_;
+  std::uint32_t lastId_ = 0;
+  // Shared scans in a row that the helper took no part in, and how many
+  // scans to do alone before trying again.
+  int misses_ = 0;
+  int skip_ = 0;
+  int backOff_ = 1;
+
+  // Handed over under the mutex: the log since the last reset (op number
+  // logBase_ first), and the current job with the log length it needs.
+  std::mutex mutex_;
+  std::vector<Op> log_;
+  std::uint64_t logBase_ = 0;
+  ScanJob job_;
+  std::uint32_t jobId_ = 0;
+  std::uint64_t jobVersion_ = 0;
+  int jobChunkRows_ = 1;
+  bool stop_ = false;
+
+  // Bumped whenever there is something new for the helper. The claim
+  // counter (scan id, next chunk, the chunk the helper is in) and the best
+  // so far (scan id, shared letters, scan position): the scan id in each
+  // makes a late helper's moves fail.
+  std::atomic<std::uint32_t> signal_{0};
+  std::atomic<std::uint64_t> claim_{0};
+  std::atomic<std::uint64_t> best_{0};
+  std::atomic<long long> helperRows_{0};
+  std::atomic<long long> helperSteps_{0};
+  std::thread thread_;
+};
+
+}  // namespace haravoija
+
+#endif  // HARAVOIJA_PUZZLE_SCAN_HELPER_H_

@@ -1,0 +1,240 @@
+// The scan masks kept in step with the cells: built from them, updated on
+// every cell write, reset and grow, and the window counts for a word length.
+#include "puzzle/scan_masks.h"
+
+#include <algorithm>
+#include <bit>
+#include <cassert>
+
+namespace haravoija {
+namespace {
+
+using bits::kMaxLength;
+using bits::kPadBits;
+using bits::kPadRows;
+
+}  // namespace
+
+ScanMasks::ScanMasks(const Grid& grid) : cells_(grid) {
+  cells_.placedWords.clear();
+  cells_.hiddenPhrase.clear();
+  rows_ = cells_.rowCount();
+  columns_ = cells_.columnCount();
+  ensureCapacity(rows_, columns_);
+  rebuild();
+}
+
+void ScanMasks::ensureCapacity(int rowCount, int columnCount) {
+  if (rowCount <= capacityRows_ && columnCount <= capacityColumns_ && stride_ > 0) return;
+  // Room to grow a little without rebuilding at every new row or column.
+  capacityRows_ = std::max(rowCount, capacityRows_ + capacityRows_ / 8 + 4);
+  capacityColumns_ = std::max(columnCount, capacityColumns_ + capacityColumns_ / 8 + 4);
+  // Right of the grid: room for a block read from the last start.
+  stride_ = (kPadBits + capacityColumns_ + kMaxLength) / 64 + bits::kLanes + 2;
+  paddedRows_ = static_cast<std::size_t>(capacityRows_ + 2 * kPadRows);
+  const std::size_t size = paddedRows_ * static_cast<std::size_t>(stride_);
+  empty_.assign(size, 0);
+  filled_.assign(size, 0);
+  for (unsigned char letter : activeLetters_) fits_[letter].assign(size, 0);
+  counts_.assign(4 * kCountLimit * size, 0);
+  countLength_ = 0;
+}
+
+// All masks from the cells.
+void ScanMasks::rebuild() {
+  std::fill(empty_.begin(), empty_.end(), 0);
+  std::fill(filled_.begin(), filled_.end(), 0);
+  letterCount_.fill(0);
+  emptyCount_ = 0;
+  for (int r = 0; r < rows_; ++r) {
+    const std::string& cells = cells_.rows[static_cast<std::size_t>(r)];
+    for (int c = 0; c < columns_; ++c) {
+      const unsigned char cell = static_cast<unsigned char>(cells[static_cast<std::size_t>(c)]);
+      if (cell == static_cast<unsigned char>(kEmptyCell)) {
+        bits::setBit(rowOf(empty_, r), kPadBits + c);
+        ++emptyCount_;
+      } else {
+        bits::setBit(rowOf(filled_, r), kPadBits + c);
+        ++letterCount_[cell];
+      }
+    }
+  }
+  const std::vector<unsigned char> letters = activeLetters_;
+  activeLetters_.clear();
+  for (unsigned char letter : letters) ensurePlane(letter);
+  const int length = countLength_;
+  countLength_ = 0;
+  if (length > 0) computeCounts(length);
+}
+
+void ScanMasks::ensurePlane(unsigned char letter) {
+  if (std::find(activeLetters_.begin(), activeLetters_.end(), letter) != activeLetters_.end()) {
+    return;
+  }
+  activeLetters_.push_back(letter);
+  Plane& plane = fits_[letter];
+  plane = empty_;
+  if (letterCount_[letter] == 0) return;
+  for (int r = 0; r < rows_; ++r) {
+    std::uint64_t* row = rowOf(plane, r);
+    const std::string& cells = cells_.rows[static_cast<std::size_t>(r)];
+    for (int c = 0; c < columns_; ++c) {
+      if (static_cast<unsigned char>(cells[static_cast<std::size_t>(c)]) == letter) {
+        bits::setBit(row, kPadBits + c);
+      }
+    }
+  }
+}
+
+void ScanMasks::reset(int rowCount, int columnCount) {
+  cells_.reset(rowCount, columnCount);
+  // Bits lie only in the rows of the grid (and, in the counts, in rows
+  // above it that no scan reads): clearing the rows of the larger of the
+  // two grids is enough, and cheap for a small grid in padded masks.
+  const int dirtyRows = std::max(rows_, rowCount);
+  rows_ = rowCount;
+  columns_ = columnCount;
+  const int length = countLength_;
+  ensureCapacity(rows_, columns_);
+  const std::size_t rowWords = static_cast<std::size_t>(stride_);
+  const std::size_t words = static_cast<std::size_t>(dirtyRows) * rowWords;
+  std::fill_n(rowOf(empty_, 0), words, 0);
+  std::fill_n(rowOf(filled_, 0), words, 0);
+  for (int r = 0; r < rows_; ++r) bits::setBits(rowOf(empty_, r), kPadBits, kPadBits + columns_);
+  for (unsigned char letter : activeLetters_)
+    std::copy_n(rowOf(empty_, 0), words, rowOf(fits_[letter], 0));
+  for (int o = 0; o < 4; ++o) std::fill_n(countRow(o, 1, 0), words * kCountLimit, 0);
+  // Nothing is filled: every count is 0 whatever the length.
+  countLength_ = length;
+  letterCount_.fill(0);
+  emptyCount_ = rows_ * columns_;
+}
+
+void ScanMasks::grow() {
+  cells_.grow();
+  emptyCount_ += cells_.rowCount() * cells_.columnCount() - rows_ * columns_;
+  const int oldRows = rows_;
+  const int oldColumns = columns_;
+  rows_ = cells_.rowCount();
+  columns_ = cells_.columnCount();
+  if (rows_ > capacityRows_ || columns_ > capacityColumns_) {
+    const int length = countLength_;
+    ensureCapacity(rows_, columns_);
+    countLength_ = length;
+    rebuild();
+    return;
+  }
+  // The new cells are empty: set their bits in every "empty" mask. The
+  // counts stay right, since cells outside the grid counted as empty.
+  auto addNewCells = [&](Plane& plane) {
+    if (rows_ > oldRows) {
+      bits::setBits(rowOf(plane, oldRows), kPadBits, kPadBits + columns_);
+    } else {
+      for (int r = 0; r < rows_; ++r) bits::setBit(rowOf(plane, r), kPadBits + oldColumns);
+    }
+  };
+  addNewCells(empty_);
+  for (unsigned char letter : activeLetters_) addNewCells(fits_[letter]);
+}
+
+// Per start cell and orientation, the filled cells of the window as unary
+// counts: bit k-1 of a start's column across the planes says "at least k".
+void ScanMasks::computeCounts(int length) {
+  countLength_ = length;
+  // Windows that start left of the grid are never asked for; those right of
+  // it are, once the grid has grown.
+  const int firstWord = kPadBits / 64;
+  const int lastWord = (kPadBits + capacityColumns_ + kMaxLength) / 64;
+  const long long filled = static_cast<long long>(rows_) * columns_ - emptyCount_;
+  if (filled * 3 < static_cast<long long>(rows_) * (lastWord - firstWord + 1) * kCountLimit) {
+    // Few letters: counting them one by one costs less than the sweep.
+    for (int o = 0; o < 4; ++o) {
+      std::fill_n(countRow(o, 1, 0), static_cast<std::size_t>(rows_) * kCountLimit * stride_, 0);
+    }
+    for (int r = 0; r < rows_; ++r) {
+      const std::uint64_t* row = rowOf(filled_, r);
+      for (int w = firstWord; w <= (kPadBits + columns_ - 1) / 64; ++w) {
+        for (std::uint64_t cells = row[w]; cells != 0; cells &= cells - 1) {
+          countCell(r, w * 64 + std::countr_zero(cells) - kPadBits);
+        }
+      }
+    }
+    return;
+  }
+  for (int o = 0; o < 4; ++o) {
+    const Step step = kOrientationStep[o];
+    std::array<std::uint64_t*, kCountLimit> planeRows{};
+    for (int r = 0; r < rows_; ++r) {
+      for (int k = 0; k < kCountLimit; ++k) planeRows[k] = countRow(o, k + 1, r);
+      for (int w = firstWord; w <= lastWord; ++w) {
+        std::array<std::uint64_t, kCountLimit> atLeast{};
+        for (int t = 0; t < length; ++t) {
+          const std::uint64_t filled =
+              bits::bitsAt(rowOf(filled_, r + t * step.row), w * 64 + t * step.column);
+          for (int k = kCountLimit - 1; k > 0; --k) atLeast[k] |= atLeast[k - 1] & filled;
+          atLeast[0] |= filled;
+        }
+        for (int k = 0; k < kCountLimit; ++k) planeRows[k][w] = atLeast[k];
+      }
+    }
+  }
+}
+
+void ScanMasks::prepare(const unsigned char* letters, int length) {
+  for (int k = 0; k < length; ++k) ensurePlane(letters[k]);
+  if (countLength_ != length) computeCounts(length);
+}
+
+void ScanMasks::writeCell(int row, int column, unsigned char letter) {
+  assert(cells_.cell(row, column) == static_cast<unsigned char>(kEmptyCell));
+  cells_.setCell(row, column, letter);
+  const int bit = kPadBits + column;
+  bits::clearBit(rowOf(empty_, row), bit);
+  bits::setBit(rowOf(filled_, row), bit);
+  for (unsigned char other : activeLetters_) {
+    if (other != letter) bits::clearBit(rowOf(fits_[other], row), bit);
+  }
+  ++letterCount_[letter];
+  --emptyCount_;
+  if (countLength_ > 0) countCell(row, column);
+}
+
+// One more filled cell in every window that holds this cell.
+void ScanMasks::countCell(int row, int column) {
+  const int bit = kPadBits + column;
+  for (int o = 0; o < 4; ++o) {
+    const Step step = kOrientationStep[o];
+    for (int t = 0; t < countLength_; ++t) {
+      const int startBit = bit - t * step.column;
+      std::uint64_t* word = countRow(o, 1, row - t * step.row) + (startBit >> 6);
+      const std::uint64_t mask = std::uint64_t{1} << (startBit & 63);
+      auto atLeast = [&](int k) {
+        return (word[static_cast<std::size_t>(k - 1) * stride_] & mask) != 0;
+      };
+      // The count is the last k set; saturated counts stay. A search in
+      // halves, since in a crowded grid most counts are high.
+      if (atLeast(kCountLimit)) continue;
+      int low = 0;             // known set (0: nothing known)
+      int high = kCountLimit;  // known clear
+      while (high - low > 1) {
+        const int middle = (low + high) / 2;
+        (atLeast(middle) ? low : high) = middle;
+      }
+      word[static_cast<std::size_t>(high - 1) * stride_] |= mask;
+    }
+  }
+}
+
+int ScanMasks::filledInWindow(int orientation, int row, int column) const {
+  assert(countLength_ > 0);
+  const int bit = kPadBits + column;
+  const std::uint64_t* word = countRow(orientation, 1, row) + (bit >> 6);
+  int count = 0;
+  while (count < kCountLimit && ((*word >> (bit & 63)) & 1) != 0) {
+    ++count;
+    word += stride_;
+  }
+  return count;
+}
+
+}  // namespace haravoija
