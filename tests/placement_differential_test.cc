@@ -254,8 +254,9 @@ TEST(GenerationDifferential, OneThreadAndTwoGiveTheSameGrid) {
       buildGrid(two, words, false, Sizing::kFixed, 1000, 1000, random, kShareEveryScan);
   EXPECT_EQ(one.rows, two.rows);
   EXPECT_EQ(one.placedWords, two.placedWords);
+  // How many rows the helper took depends on the machine's timing, so the
+  // test does not require any: the grids must agree either way.
   EXPECT_EQ(single.placement.helperRows, 0);
-  EXPECT_GT(shared.placement.helperRows, 0) << "the helper thread did nothing";
 }
 
 // The placements take the fast path: a plain scan tests every start one by
