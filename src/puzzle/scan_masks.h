@@ -13,50 +13,9 @@
 #include "puzzle/bit_rows.h"
 #include "puzzle/grid.h"
 #include "puzzle/placement.h"
+#include "puzzle/scan_rows.h"
 
 namespace haravoija {
-
-// One scan of the placement: what every thread taking part needs to know.
-// The rows of the scan order are numbered direction by direction, and
-// within a direction from the start row downwards, wrapping round.
-struct ScanJob {
-  int rows = 0;
-  int columns = 0;
-  int length = 0;
-  // The word upper-cased, and its letter positions in the order tested.
-  std::array<unsigned char, bits::kMaxLength> letters{};
-  std::array<unsigned char, bits::kMaxLength> order{};
-  std::array<Direction, 8> directions{};
-  int usedDirections = 0;
-  int firstRow = 0;
-  int firstColumn = 0;
-  // Letters ANDed into a block without looking at it in between.
-  int headLetters = 1;
-  // Bit n: the count masks are read before the letters while a start needs
-  // n filled cells (n up to ScanMasks::kCountLimit).
-  std::uint32_t countsFirst = 0;
-
-  int scanRows() const { return usedDirections * rows; }
-};
-
-// A start found by a scan: its shared letters (0: none qualified), its row
-// of the scan order and its key, the column's distance from the first
-// column rightwards with wrap-around. Better: more shared letters, then an
-// earlier row, then a smaller key.
-struct ScanBest {
-  int shared = 0;
-  int scanRow = 0;
-  int key = 0;
-};
-
-constexpr bool isBetter(ScanBest a, ScanBest b) {
-  if (a.shared != b.shared) return a.shared > b.shared;
-  if (a.scanRow != b.scanRow) return a.scanRow < b.scanRow;
-  return a.key < b.key;
-}
-
-// Where a ScanBest lies in the grid.
-Placement placementOf(const ScanJob& job, ScanBest best);
 
 class ScanMasks {
  public:

@@ -1,6 +1,8 @@
 // The scan of one row of starts: the starts that share letters, tested a
 // block of 256 at a time against the window counts and the letter masks,
 // and the first placement over empty cells.
+#include "puzzle/scan_rows.h"
+
 #include <algorithm>
 #include <bit>
 #include <cassert>
