@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/messages.h"
 #include "fakes.h"
 #include "test_util.h"
 
@@ -14,7 +13,7 @@ namespace {
 
 using testing::occurrences;
 
-const std::string kGoodbye = std::string(kGoodbyeLine) + "\n";
+const std::string kGoodbye = "Kiitos ohjelman k\204yt\224st\204!\n";
 const std::string kDifficultyMenu = "Valitse ristikon vaikeustaso:\n";
 const std::string kGenerating = "\nOdota. Luodaan sanaristikko annetuista sanoista...\n";
 const std::string kFillMenu = "   3. J\204t\204 kohdat tyhjiksi.\n";
@@ -36,29 +35,17 @@ Outcome run(const std::string& input) {
   return result;
 }
 
+// The input ends after each line of a session that passes every prompt:
+// the title after a refusal, word entry, the menus, the fit warning's pause,
+// the phrase, each end-menu choice and the quit command of word entry.
 TEST(DialogueTest, EndOfInputAtAnyPromptEndsWithTheGoodbyeLine) {
-  const std::string cases[] = {
-      "",                              // title
-      "a/b\n",                         // title after a refusal
-      "Aihe\n",                        // word entry, no words yet: no puzzle
-      "Aihe\nkissa\n",                 // word entry with a word
-      kWords,                          // difficulty
-      kWords + "1\n",                  // size
-      kWords + "1\n2\n",               // rows
-      kWords + "1\n2\n5\n",            // columns
-      kWords + "1\n2\n1\n1\n",         // fit warning pause
-      kWords + "1\n1\n",               // fill menu
-      kWords + "1\n1\n2\n",            // hidden phrase
-      kWords + "1\n1\n1\n",            // end menu
-      kWords + "1\n1\n1\n1\n",         // save prompt
-      kWords + "1\n1\n1\n2\n",         // difficulty after choice 2
-      kWords + "1\n1\n1\n3\n",         // fill menu after choice 3
-      kWords + "1\n1\n1\n4\n",         // title after choice 4
-      kWords + "1\n1\n1\n4\nUusi\n",   // word entry after choice 4
-      kWords + "1\n1\n1\n5\n",         // the quit choice itself
-      "Aihe\nkissa\n/poistu\n1\n1\n",  // the quit command of word entry
-  };
-  for (const std::string& input : cases) {
+  const std::string session =
+      "a/b\nAihe\nkissa\nkoira\nL\n1\n2\n1\n1\n\n2\nx\n2\n1\n1\n1\n3\n1\n1\n\n4\nUusi\n/poistu\n";
+  std::vector<std::string> inputs = {"", kWords + "1\n1\n1\n5\n"};
+  for (std::size_t at = 0; (at = session.find('\n', at)) != std::string::npos;) {
+    inputs.push_back(session.substr(0, ++at));
+  }
+  for (const std::string& input : inputs) {
     const std::string out = run(input).output;
     EXPECT_TRUE(out.ends_with(kGoodbye)) << input;
     EXPECT_EQ(occurrences(out, kGoodbye), 1U) << input;
@@ -68,7 +55,8 @@ TEST(DialogueTest, EndOfInputAtAnyPromptEndsWithTheGoodbyeLine) {
 }
 
 TEST(DialogueTest, WelcomeAndTitlePrompt) {
-  const std::string refused = std::string(kTitleRefused) + "\n> ";
+  const std::string refused =
+      "Antamassasi aiheessa on kiellettyj\204 merkkej\204. Anna uusi aihe. \n> ";
   const std::string expected =
       "\n                       Haravoija v. 1.2 \n\n"
       " Tervetuloa sanaristikkojen laadintaohjelmaan. Ohjelma laatii\n"
