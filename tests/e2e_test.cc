@@ -113,28 +113,21 @@ const std::string kSession =
     "+sanat.txt k 1\n+sanat.txt\nN\nL \nl\nx\n2\n3\n2\n0\n2\n2\n\n4\n2\nabc\nab cd\n6\n1\na.b\n\n"
     "3\n\n3\n2\n1\n1\n1\n1\nnimi\n4\nToinen\n+Nimi.html\nl\n1\n1\n1\n5\n";
 
-// A file a run starts with: its content, or a folder for "/"; with `bytes`
-// set, the content repeated to that size (written a piece at a time, so that
-// no copy of a huge file sits in the memory of the test, which the program
-// shares until it starts).
-struct FileSpec {
-  FileSpec(const char* text) : content(text), bytes(0) {}
-  FileSpec(std::string text, std::size_t size = 0) : content(std::move(text)), bytes(size) {}
-  std::string content;
-  std::size_t bytes;
-};
-
-// One run: the files it starts with, the texts its output must show, and the
-// files it must leave ("/" for a folder, "(none)" for none at all).
+// One run: the files it starts with ("/" for a folder; with `fileBytes` set,
+// each content repeated to that size, written a piece at a time so that no
+// copy of a huge file sits in the memory of the test, which the program
+// shares until it starts), the texts its output must show, and the files it
+// must leave ("/" for a folder, "(none)" for none at all).
 struct HostileRun {
   std::string name;
   std::vector<std::string> args;
   std::string input;
-  std::map<std::string, FileSpec> files = {};
+  std::map<std::string, std::string> files = {};
   std::vector<std::string> shown = {};
   std::map<std::string, std::string> left = {};
   RunOptions options = {};
   std::string goodbye = kGoodbye;
+  std::size_t fileBytes = 0;
   long memoryLimitKb = LONG_MAX;  // a bound on the peak memory
 };
 
@@ -181,11 +174,11 @@ std::vector<HostileRun> hostileRuns() {
 
   // Word files: huge (a copy of the file, or of its one line, would show in
   // the memory), NUL bytes, binary noise, without words.
-  const std::size_t huge = (kSlowBuild ? 8 : 128) << 20;
   runs.push_back(
       {"huge word files in bounded memory", {}, "Aihe\n+iso.txt\n+rivi.txt\nn\n/poistu\n"});
-  runs.back().files = {{"iso.txt", {"kissa koira hevonen lintu\n", huge}},
-                       {"rivi.txt", {"kissa lintu " + std::string(90, 'y') + " ", huge}}};
+  runs.back().files = {{"iso.txt", "kissa koira hevonen lintu\n"},
+                       {"rivi.txt", "kissa lintu " + std::string(90, 'y') + " "}};
+  runs.back().fileBytes = (kSlowBuild ? 8 : 128) << 20;
   runs.back().shown = {"Annetut sanat:\nkissa    koira    hevonen  lintu    \nSanoja"};
   runs.back().memoryLimitKb = 64 * 1024 + (kSlowBuild ? 64 * 1024 : 0);
   std::mt19937 random(850);
@@ -229,12 +222,12 @@ TEST(E2eTest, HostileRunsEndCleanly) {
     SCOPED_TRACE(run.name);
     TempDir dir;
     dir.write("sanat.txt", kWordFile);
-    for (const auto& [name, file] : run.files) {
-      if (file.content == "/" && fs::create_directory(dir.path() / name)) continue;
+    for (const auto& [name, content] : run.files) {
+      if (content == "/" && fs::create_directory(dir.path() / name)) continue;
       std::ofstream out(dir.path() / name, std::ios::binary);
-      out << file.content;
-      for (std::size_t size = file.content.size(); size < file.bytes; size += file.content.size()) {
-        out << file.content;
+      out << content;
+      for (std::size_t size = content.size(); size < run.fileBytes; size += content.size()) {
+        out << content;
       }
     }
     run.options.timeout = std::chrono::seconds(kSlowBuild ? 60 : 20);

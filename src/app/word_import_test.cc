@@ -23,6 +23,7 @@ TEST(ImportCommandMessagesTest, ChecksInOrderThenTheImport) {
   } cases[] = {
       {"+sanat.TXT", kBadName, {}},
       {"+abc", kBadName, {}},
+      {"+vanha.htm", kBadName, {}},
       // The file is opened before the parameters are looked at.
       {"+puuttuu.txt a b c", kUnreadable, {}},
       {"+ sanat.txt", kUnreadable, {}},
