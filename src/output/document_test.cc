@@ -41,23 +41,6 @@ const std::string kDocument =
     "Ristikon ratkaisi ____________________________\r\n</font></p>\r\n"
     "</font></body>\r\n</html>\r\n\r\n";
 
-// The number of words in each column of the document's list, and the
-// words as the import reads them back.
-std::vector<int> columnSizes(const std::string& document) {
-  std::vector<int> sizes = {0};
-  std::istringstream lines(document.substr(document.find("<!--Sanat-->")));
-  for (std::string line; std::getline(lines, line) && line != "<!--Loppu-->\r";) {
-    if (line.starts_with("<br>")) ++sizes.back();
-    if (line.starts_with("</font></p></td><td width = \"100\"></td>")) sizes.push_back(0);
-  }
-  return sizes;
-}
-
-std::vector<std::string> documentWords(const std::string& document) {
-  testing::StringFile file(document);
-  return readWordFile(file, WordFileMode::kHtml, WordList());
-}
-
 // With a phrase, and with markup in the title and the phrase shown as text.
 TEST(DocumentTest, ExactBytes) {
   Grid grid = create(2, 5);
@@ -82,6 +65,8 @@ TEST(DocumentTest, ExactBytes) {
   EXPECT_EQ(puzzleDocument(grid, "<Tom & J\204rry>"), expected);
 }
 
+// The words in each column of the list, and the words as the import reads
+// them back.
 TEST(DocumentTest, ColumnBreaksFollowTheWordCount) {
   const std::vector<std::pair<int, std::vector<int>>> cases = {
       {0, {0}},       {1, {1}},          {15, {15}},        {16, {9, 7}},
@@ -90,12 +75,18 @@ TEST(DocumentTest, ColumnBreaksFollowTheWordCount) {
   for (const auto& [count, sizes] : cases) {
     Grid grid = create(1, 1);
     for (int i = 0; i < count; ++i) {
-      grid.placedWords.push_back(
-          {'W', static_cast<char>('a' + i / 26), static_cast<char>('a' + i % 26)});
+      grid.placedWords.push_back({'W', char('a' + i / 26), char('a' + i % 26)});
     }
     const std::string document = puzzleDocument(grid, "t");
-    EXPECT_EQ(columnSizes(document), sizes) << count << " words";
-    EXPECT_EQ(documentWords(document), grid.placedWords) << count << " words";
+    std::vector<int> columns = {0};
+    std::istringstream lines(document.substr(document.find("<!--Sanat-->")));
+    for (std::string line; std::getline(lines, line) && line != "<!--Loppu-->\r";) {
+      if (line.starts_with("<br>")) ++columns.back();
+      if (line.starts_with("</font></p></td><td width = \"100\"></td>")) columns.push_back(0);
+    }
+    EXPECT_EQ(columns, sizes) << count << " words";
+    testing::StringFile file(document);
+    EXPECT_EQ(readWordFile(file, WordFileMode::kHtml, WordList()), grid.placedWords) << count;
     EXPECT_NE(document.find("Ristikossa yhteens\344 " + std::to_string(count) + " sanaa. -->"),
               std::string::npos);
   }
