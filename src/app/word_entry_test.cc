@@ -52,30 +52,12 @@ Session run(const std::string& input, Session session = {}) {
   return session;
 }
 
-TEST(WordEntryTest, SingleLetterCommandsAndWords) {
+// Single-letter commands and typed words, then removals, then titles, then
+// the quit command in mixed case.
+TEST(WordEntryTest, CommandsAndWords) {
   const Session s =
-      run("\nl\naa\nA\nk\nN\nL \n/poistu \n" + std::string(80, 'x') + "\naA\nn\nL\nnot read\n");
-  EXPECT_EQ(s.outcome, WordEntryOutcome::kFinished);
-  EXPECT_EQ(s.list.words(), Words{"aa"});
-  EXPECT_EQ(s.output,
-            "> > VIRHE: Anna v\204hint\204\204n yksi sana!\n"
-            "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
-            "> Voit k\204ytt\204\204 seuraavia komentoja:\n" +
-                kHelp +
-                "> VIRHE: Sanassa on oltava v\204hint\204\204n kaksi kirjainta!\n"
-                "> Annetut sanat:\naa  \nSanoja annettu yhteens\204 1.\n"
-                "> VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!\n"
-                "> VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!\n"
-                "> VIRHE: Sanan pituus on oltava alle 80 merkki\204.\n"
-                "> VIRHE: Olet antanut jo kyseisen sanan.\n"
-                "> Annetut sanat:\naa  \nSanoja annettu yhteens\204 1.\n"
-                "> ");
-}
-
-// Removals, then titles, then the quit command in mixed case.
-TEST(WordEntryTest, RemovalTitleAndQuitCommands) {
-  const Session s =
-      run("-\n---\n-kissa\nkissa\nkoira\n-\nkoira\n-Koira\n-hevonen\n--\n----\n-k\n-KISSA\n"
+      run("\nl\naa\nA\nk\nN\nL \n/poistu \n" + std::string(80, 'x') + "\naA\nn\n---\n" +
+          "-\n---\n-kissa\nkissa\nkoira\n-\nkoira\n-Koira\n-hevonen\n--\n----\n-k\n-KISSA\n"
           "hevonen\n---\n-\n#\n#a/b\n#kissat\n#\204l\204imet ja kasvit\n#x\"y\n/Poistu\nkoira\n");
   EXPECT_EQ(s.outcome, WordEntryOutcome::kQuit);
   EXPECT_TRUE(s.list.empty());
@@ -84,22 +66,34 @@ TEST(WordEntryTest, RemovalTitleAndQuitCommands) {
   const std::string forbidden = "> VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!\n";
   const std::string titleRefused =
       "> VIRHE: Antamassasi aiheessa on kiellettyj\204 merkkej\204. Anna uusi aihe. \n";
-  EXPECT_EQ(s.output, none + none + none +
-                          "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
-                          "> Sana lis\204tty. Sanoja annettu yhteens\204 2. Anna seuraava sana.\n"
-                          "> Sana koira poistettu.\n"
-                          "> Sana lis\204tty. Sanoja annettu yhteens\204 2. Anna seuraava sana.\n"
-                          "> Sana Koira poistettu.\n"
-                          "> VIRHE: Sanaa hevonen ei voitu poistaa.\n" +
-                          forbidden + forbidden +
-                          "> VIRHE: Sanaa k ei voitu poistaa.\n"
-                          "> Sana KISSA poistettu.\n"
-                          "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
-                          "> Kaikki sanat poistettu.\n" +
-                          none + "> VIRHE: Otsikko liian lyhyt.\n" + titleRefused +
-                          "> Otsikoksi muutettu Kissat.\n"
-                          "> Otsikoksi muutettu \216l\204imet ja kasvit.\n" +
-                          titleRefused + "> Kiitos ohjelman k\204yt\224st\204!\n");
+  EXPECT_EQ(s.output,
+            "> > VIRHE: Anna v\204hint\204\204n yksi sana!\n"
+            "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
+            "> Voit k\204ytt\204\204 seuraavia komentoja:\n" +
+                kHelp +
+                "> VIRHE: Sanassa on oltava v\204hint\204\204n kaksi kirjainta!\n"
+                "> Annetut sanat:\naa  \nSanoja annettu yhteens\204 1.\n" +
+                forbidden + forbidden +
+                "> VIRHE: Sanan pituus on oltava alle 80 merkki\204.\n"
+                "> VIRHE: Olet antanut jo kyseisen sanan.\n"
+                "> Annetut sanat:\naa  \nSanoja annettu yhteens\204 1.\n"
+                "> Kaikki sanat poistettu.\n" +
+                none + none + none +
+                "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
+                "> Sana lis\204tty. Sanoja annettu yhteens\204 2. Anna seuraava sana.\n"
+                "> Sana koira poistettu.\n"
+                "> Sana lis\204tty. Sanoja annettu yhteens\204 2. Anna seuraava sana.\n"
+                "> Sana Koira poistettu.\n"
+                "> VIRHE: Sanaa hevonen ei voitu poistaa.\n" +
+                forbidden + forbidden +
+                "> VIRHE: Sanaa k ei voitu poistaa.\n"
+                "> Sana KISSA poistettu.\n"
+                "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
+                "> Kaikki sanat poistettu.\n" +
+                none + "> VIRHE: Otsikko liian lyhyt.\n" + titleRefused +
+                "> Otsikoksi muutettu Kissat.\n"
+                "> Otsikoksi muutettu \216l\204imet ja kasvit.\n" +
+                titleRefused + "> Kiitos ohjelman k\204yt\224st\204!\n");
   const Session empty = run("");
   EXPECT_EQ(empty.outcome, WordEntryOutcome::kFinished);
   EXPECT_EQ(empty.output, "> ");
