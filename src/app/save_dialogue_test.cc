@@ -53,6 +53,10 @@ TEST(SaveDialogueTest, NamesRefusalsAndOutcomes) {
     for (const auto& [name, content] : fake.files.files) names += name;
     EXPECT_EQ(names, c.diskName) << c.input;
   }
+  // At a UTF-8 terminal the name on disk is in UTF-8 too.
+  testing::FakeEnvironment utf8("\303\244t\303\244\n", Charset::kUtf8);
+  EXPECT_EQ(runSaveDialogue(create(2, 2), "Aihe", utf8.env), SaveOutcome::kHandedOver);
+  EXPECT_TRUE(utf8.files.files.contains("\303\204t\303\244.html"));
 }
 
 }  // namespace
