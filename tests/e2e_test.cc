@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <fstream>
 #include <map>
 #include <random>
@@ -105,208 +106,117 @@ TEST(E2eTest, TheClockSeedsEveryNewWordList) {
 }
 
 // One session through every state of the dialogue and every command of word
-// entry, ending with the quit choice.
-std::vector<std::string> longSession() {
-  return {"",
-          "a/b",
-          "el\204imet",
-          "",
-          "A",
-          "L",
-          "-",
-          "n",
-          "kissa",
-          "KISSA",
-          "k",
-          "3D",
-          "koira",
-          "-",
-          "--",
-          "-k",
-          "-KISSA",
-          "hevonen",
-          "---",
-          "#",
-          "#a/b",
-          "#el\204imet ja kasvit",
-          "+x",
-          "+puuttuu.txt",
-          "+sanat.txt a b c",
-          "+sanat.txt ab",
-          "+sanat.txt k 1",
-          "+sanat.txt",
-          "N",
-          "L ",
-          "l",
-          "x",
-          "2",
-          "3",
-          "2",
-          "0",
-          "2",
-          "2",
-          "",
-          "4",
-          "2",
-          "abc",
-          "ab cd",
-          "6",
-          "1",
-          "a.b",
-          "",
-          "3",
-          "",
-          "3",
-          "2",
-          "1",
-          "1",
-          "1",
-          "1",
-          "nimi",
-          "4",
-          "Toinen",
-          "+Nimi.html",
-          "l",
-          "1",
-          "1",
-          "1",
-          "5"};
-}
+// entry, one answer a line, ending with the quit choice.
+const std::string kSession =
+    "\na/b\nel\204imet\n\nA\nL\n-\nn\nkissa\nKISSA\nk\n3D\nkoira\n-\n--\n-k\n-KISSA\nhevonen\n"
+    "---\n#\n#a/b\n#el\204imet ja kasvit\n+x\n+puuttuu.txt\n+sanat.txt a b c\n+sanat.txt ab\n"
+    "+sanat.txt k 1\n+sanat.txt\nN\nL \nl\nx\n2\n3\n2\n0\n2\n2\n\n4\n2\nabc\nab cd\n6\n1\na.b\n\n"
+    "3\n\n3\n2\n1\n1\n1\n1\nnimi\n4\nToinen\n+Nimi.html\nl\n1\n1\n1\n5\n";
 
-// A file a run starts with: its content, or a folder for "/"; with `bytes`
-// set, the content repeated to that size (written a piece at a time, so that
-// no copy of a huge file sits in the memory of the test, which the program
-// shares until it starts).
-struct FileSpec {
-  FileSpec(const char* text) : content(text), bytes(0) {}
-  FileSpec(std::string text, std::size_t size = 0) : content(std::move(text)), bytes(size) {}
-  std::string content;
-  std::size_t bytes;
-};
-
-// One run: the files it starts with, the texts its output must show, and the
-// files it must leave ("/" for a folder, "" for none at all).
+// One run: the files it starts with ("/" for a folder; with `fileBytes` set,
+// each content repeated to that size, written a piece at a time so that no
+// copy of a huge file sits in the memory of the test, which the program
+// shares until it starts), the texts its output must show, and the files it
+// must leave ("/" for a folder, "(none)" for none at all).
 struct HostileRun {
   std::string name;
   std::vector<std::string> args;
   std::string input;
-  std::map<std::string, FileSpec> files = {};
+  std::map<std::string, std::string> files = {};
   std::vector<std::string> shown = {};
   std::map<std::string, std::string> left = {};
   RunOptions options = {};
   std::string goodbye = kGoodbye;
-  long memoryLimitKb = 0;  // a bound on the peak memory, 0 for none
+  std::size_t fileBytes = 0;
+  long memoryLimitKb = LONG_MAX;  // a bound on the peak memory
 };
 
 std::vector<HostileRun> hostileRuns() {
-  std::vector<HostileRun> runs;
-  const std::vector<std::string> session = longSession();
-  std::string all;
-  for (const std::string& line : session) all += line + "\n";
-  runs.push_back({"whole session",
-                  {},
-                  all,
-                  {},
-                  {"Otsikoksi muutettu El\204imet ja kasvit.\n", "VIRHE: Liikaa parametrej\204.\n",
+  std::vector<HostileRun> runs = {{"whole session", {}, kSession}};
+  runs[0].shown = {"Otsikoksi muutettu El\204imet ja kasvit.\n", "VIRHE: Liikaa parametrej\204.\n",
                    "Antamassasi sanassa / lauseessa oli 3 kirjainta.\n",
-                   "Ruudukko tallennettu tiedostoon nimi.html.\n", "Sana Kettu lis\204tty.\n"}});
+                   "Ruudukko tallennettu tiedostoon nimi.html.\n", "Sana Kettu lis\204tty.\n"};
   // The input ends after every line of the session, and inside lines.
-  std::string before;
-  for (const std::string& line : session) {
+  std::vector<std::string> session;
+  for (std::size_t at = 0, end; (end = kSession.find('\n', at)) != std::string::npos;
+       at = end + 1) {
     runs.push_back(
-        {"ends after: " + before.substr(before.size() > 40 ? before.size() - 40 : 0), {}, before});
-    if (line.size() > 1) runs.push_back({"ends inside a line", {}, before + line.substr(0, 2)});
-    before += line + "\n";
+        {"ends after line " + std::to_string(session.size()), {}, kSession.substr(0, at)});
+    if (end - at > 1) runs.push_back({"ends inside a line", {}, kSession.substr(0, at + 2)});
+    session.push_back(kSession.substr(at, end - at));
   }
   // Lines no person types at a prompt of each kind: title, word entry,
   // difficulty, size, rows, columns, fill, end menu and save prompt, where
   // each is refused (each holds a "/"); in both charsets.
-  const std::vector<std::string> hostile = {std::string(4 << 20, 'x') + "/",
-                                            "/" + std::string(1 << 20, '\0'),
-                                            "ki\0ss/a"s,
-                                            "\xff\xfe\xc3/",
-                                            "\xc3\xa4/\xed\xa0\x80\xf4\x90\x80",
-                                            "/\r"};
+  const std::string hostile =
+      std::string(4 << 20, 'x') + "/\n/" + std::string(1 << 20, '\0') +
+      "\nki\0ss/a\n\xff\xfe\xc3/\n\xc3\xa4/\xed\xa0\x80\xf4\x90\x80\n/\r\n"s;
   const std::set<std::size_t> prompts = {0, 3, 31, 33, 35, 37, 39, 43, 45};
   for (const bool utf8 : {false, true}) {
-    HostileRun run{utf8 ? "hostile lines, UTF-8" : "hostile lines, C",
-                   {},
-                   "",
-                   {},
-                   {"Ruudukko tallennettu tiedostoon nimi.html."}};
+    HostileRun run{utf8 ? "hostile lines, UTF-8" : "hostile lines, C", {}, ""};
     for (std::size_t i = 0; i < session.size(); ++i) {
-      if (prompts.contains(i)) {
-        for (const std::string& line : hostile) run.input += line + "\n";
-      }
-      std::string line = session[i];
-      for (std::size_t at; utf8 && (at = line.find('\204')) != std::string::npos;) {
-        line.replace(at, 1, "\303\244");
-      }
-      run.input += line + "\n";
+      run.input += (prompts.contains(i) ? hostile : "") + session[i] + "\n";
     }
+    for (std::size_t at = 0; utf8 && (at = run.input.find('\204', at)) != std::string::npos;) {
+      run.input.replace(at, 1, "\303\244");
+    }
+    run.shown = {"Ruudukko tallennettu tiedostoon nimi.html."};
     run.options.env = {utf8 ? "LC_ALL=C.UTF-8" : "LC_ALL=C"};
-    if (utf8) run.goodbye = kGoodbyeUtf8;
+    run.goodbye = utf8 ? kGoodbyeUtf8 : kGoodbye;
     runs.push_back(run);
   }
-  HostileRun folderInput{"standard input is a folder", {}, "", {}, {"Anna ristikon aihe. \n> "}};
-  folderInput.options.stdinPath = "/";
-  runs.push_back(folderInput);
+  runs.push_back({"standard input is a folder", {}, "", {}, {"Anna ristikon aihe. \n> "}});
+  runs.back().options.stdinPath = "/";
   // An import name with a NUL byte names no file, not the file before it.
-  runs.push_back({"NUL in an import name",
-                  {},
-                  "Aihe\n+sanat\0x.txt\n/poistu\n"s,
-                  {{"sanat", "kissa\n"}},
-                  {"> VIRHE: Tiedostosta ei voitu lukea.\n"}});
+  runs.push_back({"NUL in an import name", {}, "Aihe\n+sanat\0x.txt\n/poistu\n"s});
+  runs.back().files = {{"sanat", "kissa\n"}};
+  runs.back().shown = {"> VIRHE: Tiedostosta ei voitu lukea.\n"};
 
   // Word files: huge (a copy of the file, or of its one line, would show in
   // the memory), NUL bytes, binary noise, without words.
-  const std::size_t huge = (kSlowBuild ? 8 : 128) << 20;
-  HostileRun big{"huge word files in bounded memory",
-                 {},
-                 "Aihe\n+iso.txt\n+rivi.txt\nn\n/poistu\n",
-                 {{"iso.txt", {"kissa koira hevonen lintu\n", huge}},
-                  {"rivi.txt", {"kissa lintu " + std::string(90, 'y') + " ", huge}}},
-                 {"Annetut sanat:\nkissa    koira    hevonen  lintu    \nSanoja"}};
-  big.memoryLimitKb = 64 * 1024 + (kSlowBuild ? 64 * 1024 : 0);
-  runs.push_back(big);
+  runs.push_back(
+      {"huge word files in bounded memory", {}, "Aihe\n+iso.txt\n+rivi.txt\nn\n/poistu\n"});
+  runs.back().files = {{"iso.txt", "kissa koira hevonen lintu\n"},
+                       {"rivi.txt", "kissa lintu " + std::string(90, 'y') + " "}};
+  runs.back().fileBytes = (kSlowBuild ? 8 : 128) << 20;
+  runs.back().shown = {"Annetut sanat:\nkissa    koira    hevonen  lintu    \nSanoja"};
+  // Under ASan the test's own memory, which the program shares until it
+  // starts, is already beyond the bound.
+#ifndef __SANITIZE_ADDRESS__
+  runs.back().memoryLimitKb = 64 * 1024 + (kSlowBuild ? 64 * 1024 : 0);
+#endif
   std::mt19937 random(850);
   std::string noise;
   for (int i = 0; i < (1 << 20); ++i) noise += static_cast<char>(random() & 0xFF);
-  runs.push_back({"NUL bytes and noise",
-                  {},
-                  "Aihe\n+nul.txt\n+binaari.html\nn\n/poistu\n",
-                  {{"nul.txt", "kissa\0koira\nhevonen\0\0 lintu\n\0\nkala"s},
-                   {"binaari.html", noise + "\n<!--Sanat-->\n<br>Kettu\n<!--Loppu-->\n" + noise}},
-                  {"Annetut sanat:\nlintu  kala   Kettu  \nSanoja"}});
+  runs.push_back({"NUL bytes and noise", {}, "Aihe\n+nul.txt\n+binaari.html\nn\n/poistu\n"});
+  runs.back().files = {
+      {"nul.txt", "kissa\0koira\nhevonen\0\0 lintu\n\0\nkala"s},
+      {"binaari.html", noise + "\n<!--Sanat-->\n<br>Kettu\n<!--Loppu-->\n" + noise}};
+  runs.back().shown = {"Annetut sanat:\nlintu  kala   Kettu  \nSanoja"};
   for (const std::string& content : {""s, noise.substr(0, 4096)}) {
-    runs.push_back({"batch file without words",
-                    {"roskaa.txt"},
-                    "",
-                    {{"roskaa.txt", content}},
-                    {"\nVIRHE: Tiedostossa ei ollut"},
-                    {{"out.html", ""}}});
+    runs.push_back({"batch file without words", {"roskaa.txt"}, "", {{"roskaa.txt", content}}});
+    runs.back().shown = {"\nVIRHE: Tiedostossa ei ollut"};
+    runs.back().left = {{"out.html", "(none)"}};
   }
   // Saves that cannot be written keep what was there and the run goes on.
-  runs.push_back({"save under a folder's name",
-                  {},
-                  "Aihe\nkissa\nl\n1\n1\n1\n1\nnimi\n1\ntoinen\n5\n",
-                  {{"Nimi.html", "/"}},
-                  {"> " + kSaveFailed + "Valitse"},
-                  {{"Nimi.html", "/"}}});
+  runs.push_back(
+      {"save under a folder's name", {}, "Aihe\nkissa\nl\n1\n1\n1\n1\nnimi\n1\ntoinen\n5\n"});
+  runs.back().files = {{"Nimi.html", "/"}};
+  runs.back().shown = {"> " + kSaveFailed + "Valitse"};
+  runs.back().left = {{"Nimi.html", "/"}};
   std::string words;
   for (char a = 'a'; a <= 'z'; ++a) {
     for (char b = 'a'; b <= 'f'; ++b) words += std::string("sana") + a + b + "\n";
   }
+  // A 30 x 30 page, or the page of 156 words, is bigger than the limit.
   for (const bool batch : {false, true}) {
-    // A 30 x 30 page, or the page of 156 words, is bigger than the limit.
-    HostileRun failing{batch ? "batch write fails midway" : "dialogue write fails midway",
-                       batch ? std::vector<std::string>{"sanat.txt"} : std::vector<std::string>{},
-                       "Aihe\nkissa\nl\n1\n2\n30\n30\n1\n1\nnimi\n5\n",
-                       {{"sanat.txt", words}, {"Nimi.html", "aiempi\n"}, {"out.html", "aiempi\n"}},
-                       {kSaveFailed},
-                       {{"Nimi.html", "aiempi\n"}, {"out.html", "aiempi\n"}}};
-    failing.options.fileSizeLimit = 16 * 1024;
-    runs.push_back(failing);
+    runs.push_back({batch ? "batch write fails midway" : "dialogue write fails midway",
+                    batch ? std::vector<std::string>{"sanat.txt"} : std::vector<std::string>{},
+                    "Aihe\nkissa\nl\n1\n2\n30\n30\n1\n1\nnimi\n5\n"});
+    runs.back().files = {{"sanat.txt", words}, {"Nimi.html", "aiempi\n"}, {"out.html", "aiempi\n"}};
+    runs.back().shown = {kSaveFailed};
+    runs.back().left = {{"Nimi.html", "aiempi\n"}, {"out.html", "aiempi\n"}};
+    runs.back().options.fileSizeLimit = 16 * 1024;
   }
   return runs;
 }
@@ -316,15 +226,12 @@ TEST(E2eTest, HostileRunsEndCleanly) {
     SCOPED_TRACE(run.name);
     TempDir dir;
     dir.write("sanat.txt", kWordFile);
-    for (const auto& [name, file] : run.files) {
-      if (file.content == "/") {
-        fs::create_directory(dir.path() / name);
-        continue;
-      }
+    for (const auto& [name, content] : run.files) {
+      if (content == "/" && fs::create_directory(dir.path() / name)) continue;
       std::ofstream out(dir.path() / name, std::ios::binary);
-      out << file.content;
-      for (std::size_t size = file.content.size(); size < file.bytes; size += file.content.size()) {
-        out << file.content;
+      out << content;
+      for (std::size_t size = content.size(); size < run.fileBytes; size += content.size()) {
+        out << content;
       }
     }
     run.options.timeout = std::chrono::seconds(kSlowBuild ? 60 : 20);
@@ -340,17 +247,13 @@ TEST(E2eTest, HostileRunsEndCleanly) {
     }
     for (const auto& [name, content] : run.left) {
       const fs::path path = dir.path() / name;
-      if (content == "/") {
-        EXPECT_TRUE(fs::is_directory(path)) << name;
-      } else if (content.empty()) {
-        EXPECT_FALSE(fs::exists(path)) << name;
-      } else {
-        EXPECT_EQ(readFile(path), content) << name;
-      }
+      EXPECT_EQ(fs::is_directory(path) ? "/"
+                : fs::exists(path)     ? readFile(path)
+                                       : "(none)",
+                content)
+          << name;
     }
-    if (run.memoryLimitKb != 0) {
-      EXPECT_LT(result.maxRssKb, run.memoryLimitKb);
-    }
+    EXPECT_LT(result.maxRssKb, run.memoryLimitKb);
     for (const auto& entry : fs::directory_iterator(dir.path())) {
       EXPECT_FALSE(entry.path().filename().string().starts_with(".haravoija-")) << entry.path();
     }

@@ -14,11 +14,10 @@ TEST(BatchRunTest, NamesWordsAndSaves) {
       "VIRHE: Anna kunnollinen tiedostonimi.\n"
       "Tiedostonimen p\204\204te tulee olla .txt tai .html.\n> ";
   const std::string goodbye = "Kiitos ohjelman k\204yt\224st\204!\n";
-  struct Case {
+  const struct {
     std::string argument, content, output;
     bool saveFails = false;
-  };
-  const std::vector<Case> cases = {
+  } cases[] = {
       {"SANAT.TXT", "kissa\n", badName},
       {"a.b", "kissa\n", badName},
       {".tx", "kissa\n", badName},
@@ -28,7 +27,7 @@ TEST(BatchRunTest, NamesWordsAndSaves) {
            goodbye},
       {"sanat.txt", "kissa\n", "Tulosten talletus tiedostoon ei onnistunut!\n\n" + goodbye, true},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     testing::FakeEnvironment fake;
     if (c.saveFails) fake.files.saveFailsAfter = 10;
     testing::StringFile file(c.content);

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "fakes.h"
 
 namespace haravoija {
@@ -12,24 +10,20 @@ namespace {
 
 using testing::FakeConsole;
 
-TEST(ConsoleTest, ReadsLinesAndReportsTheEnd) {
-  FakeConsole fake("eka\r\ntoka\n\nviimeinen");
+// Without a known character set bytes pass unchanged both ways.
+TEST(ConsoleTest, ReadsLinesReportsTheEndAndEndsEveryWrittenLineOnce) {
+  FakeConsole fake("\204ka\r\ntoka\n\nviimeinen");
   Console& console = fake;
-  EXPECT_EQ(console.ask(), "eka");
+  EXPECT_EQ(console.ask(), "\204ka");
   EXPECT_EQ(console.readLine(), "toka");
   EXPECT_EQ(console.ask(), "");
   EXPECT_EQ(console.ask(), "viimeinen");
   EXPECT_EQ(console.ask(), std::nullopt);
   EXPECT_EQ(console.readLine(), std::nullopt);
-  EXPECT_EQ(fake.output(), "> > > > ");
-}
-
-TEST(ConsoleTest, LinesEndEveryLineOnce) {
-  FakeConsole fake;
-  fake.console().lines("\nyksi\n\nkaksi\n");
-  fake.console().lines("kolme");
-  fake.console().lines("");
-  EXPECT_EQ(fake.output(), "\nyksi\n\nkaksi\nkolme\n");
+  console.lines("\nyksi\n\nk\204ksi\n");
+  console.lines("kolme");
+  console.lines("");
+  EXPECT_EQ(fake.output(), "> > > > \nyksi\n\nk\204ksi\nkolme\n");
 }
 
 TEST(ConsoleTest, ConvertsAtTheBoundaryOnly) {
@@ -41,11 +35,6 @@ TEST(ConsoleTest, ConvertsAtTheBoundaryOnly) {
   EXPECT_EQ(console.ask(), "\204iti");
   EXPECT_EQ(console.ask(), "?");
   EXPECT_EQ(utf8.output(), "K\303\244vely \303\226\nx\n> > ");
-
-  FakeConsole plain("\204\n");
-  EXPECT_EQ(plain.console().ask(), "\204");
-  plain.console().line("\204");
-  EXPECT_EQ(plain.output(), "> \204\n");
   EXPECT_EQ(utf8.console().toProgramText("sanat\303\266.txt"), "sanat\224.txt");
 }
 

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/messages.h"
 #include "fakes.h"
 #include "test_util.h"
 
@@ -14,7 +13,7 @@ namespace {
 
 using testing::occurrences;
 
-const std::string kGoodbye = std::string(kGoodbyeLine) + "\n";
+const std::string kGoodbye = "Kiitos ohjelman k\204yt\224st\204!\n";
 const std::string kDifficultyMenu = "Valitse ristikon vaikeustaso:\n";
 const std::string kGenerating = "\nOdota. Luodaan sanaristikko annetuista sanoista...\n";
 const std::string kFillMenu = "   3. J\204t\204 kohdat tyhjiksi.\n";
@@ -36,29 +35,17 @@ Outcome run(const std::string& input) {
   return result;
 }
 
+// The input ends after each line of a session that passes every prompt:
+// the title after a refusal, word entry, the menus, the fit warning's pause,
+// the phrase, each end-menu choice and the quit command of word entry.
 TEST(DialogueTest, EndOfInputAtAnyPromptEndsWithTheGoodbyeLine) {
-  const std::string cases[] = {
-      "",                              // title
-      "a/b\n",                         // title after a refusal
-      "Aihe\n",                        // word entry, no words yet: no puzzle
-      "Aihe\nkissa\n",                 // word entry with a word
-      kWords,                          // difficulty
-      kWords + "1\n",                  // size
-      kWords + "1\n2\n",               // rows
-      kWords + "1\n2\n5\n",            // columns
-      kWords + "1\n2\n1\n1\n",         // fit warning pause
-      kWords + "1\n1\n",               // fill menu
-      kWords + "1\n1\n2\n",            // hidden phrase
-      kWords + "1\n1\n1\n",            // end menu
-      kWords + "1\n1\n1\n1\n",         // save prompt
-      kWords + "1\n1\n1\n2\n",         // difficulty after choice 2
-      kWords + "1\n1\n1\n3\n",         // fill menu after choice 3
-      kWords + "1\n1\n1\n4\n",         // title after choice 4
-      kWords + "1\n1\n1\n4\nUusi\n",   // word entry after choice 4
-      kWords + "1\n1\n1\n5\n",         // the quit choice itself
-      "Aihe\nkissa\n/poistu\n1\n1\n",  // the quit command of word entry
-  };
-  for (const std::string& input : cases) {
+  const std::string session =
+      "a/b\nAihe\nkissa\nkoira\nL\n1\n2\n1\n1\n\n2\nx\n2\n1\n1\n1\n3\n1\n1\n\n4\nUusi\n/poistu\n";
+  std::vector<std::string> inputs = {"", kWords + "1\n1\n1\n5\n"};
+  for (std::size_t at = 0; (at = session.find('\n', at)) != std::string::npos;) {
+    inputs.push_back(session.substr(0, ++at));
+  }
+  for (const std::string& input : inputs) {
     const std::string out = run(input).output;
     EXPECT_TRUE(out.ends_with(kGoodbye)) << input;
     EXPECT_EQ(occurrences(out, kGoodbye), 1U) << input;
@@ -68,7 +55,8 @@ TEST(DialogueTest, EndOfInputAtAnyPromptEndsWithTheGoodbyeLine) {
 }
 
 TEST(DialogueTest, WelcomeAndTitlePrompt) {
-  const std::string refused = std::string(kTitleRefused) + "\n> ";
+  const std::string refused =
+      "Antamassasi aiheessa on kiellettyj\204 merkkej\204. Anna uusi aihe. \n> ";
   const std::string expected =
       "\n                       Haravoija v. 1.2 \n\n"
       " Tervetuloa sanaristikkojen laadintaohjelmaan. Ohjelma laatii\n"
@@ -84,10 +72,13 @@ TEST(DialogueTest, WelcomeAndTitlePrompt) {
   EXPECT_EQ(run("a/b\n").seeds, 0);
 }
 
-// Choice 2 asks the settings again, choice 3 keeps them, choice 4 starts over
-// with an empty list and a new seed; 2 and 3 draw on without reseeding.
+// Choice 1 saves, under the title or a name; choice 2 asks the settings
+// again, choice 3 keeps them, choice 4 starts over with an empty list and a
+// new seed; 2 and 3 draw on without reseeding.
 TEST(DialogueTest, EndMenuChoices) {
-  const Outcome two = run(kWords + "1\n1\n1\n2\n2\n2\n5\n6\n1\n5\n");
+  const Outcome two = run(kWords + "1\n1\n1\n1\n\n1\nnimi\n2\n2\n2\n5\n6\n1\n5\n");
+  EXPECT_EQ(two.files, (std::vector<std::string>{"Aihe.html", "Nimi.html"}));
+  EXPECT_EQ(occurrences(two.output, kEndMenu), 4U);
   EXPECT_EQ(occurrences(two.output, "Anna ristikon aihe. \n"), 1U);
   EXPECT_EQ(occurrences(two.output, kDifficultyMenu), 2U);
   EXPECT_EQ(occurrences(two.output, kGenerating), 2U);
@@ -107,11 +98,6 @@ TEST(DialogueTest, EndMenuChoices) {
   EXPECT_EQ(occurrences(four.output, "ristikossa 2 sanaa)"), 1U);
   EXPECT_EQ(occurrences(four.output, "ristikossa 1 sanaa)"), 1U);
   EXPECT_EQ(four.seeds, 2);
-
-  // Saving twice, under the title and under a name, then quitting.
-  const Outcome saves = run(kWords + "1\n1\n1\n1\n\n1\nnimi\n5\n");
-  EXPECT_EQ(saves.files, (std::vector<std::string>{"Aihe.html", "Nimi.html"}));
-  EXPECT_EQ(occurrences(saves.output, kEndMenu), 3U);
 
   // The hidden phrase of one puzzle does not carry over to the next.
   testing::FakeEnvironment phrase("Aihe\nab\nL\n1\n2\n2\n2\n2\ncd\n1\nyksi\n3\n1\n1\nkaksi\n5\n");
@@ -133,17 +119,33 @@ TEST(DialogueTest, ChildrensPuzzleOnlyRightAndDown) {
   }
 }
 
-TEST(DialogueTest, FitWarningListsTheLeftOutWordsAndWaits) {
+// The menus take only their own digits; the fit warning's pause takes a line.
+TEST(DialogueTest, MenusAndTheFitWarning) {
   const std::string out =
-      run("Aihe\nkoira\nhevonen\nkissat\nL\n1\n2\n2\n2\nmit\204 vain\n3\n5\n").output;
-  const std::string warning =
+      run("Aihe\nkoira\nhevonen\nkissat\nL\n 1\n1\n1.\n2\n2\n2\nmit\204 vain\n3\n6\n5\n").output;
+  const std::string settings =
+      "3. Anna seuraava sana.\n> \n"
+      "Valitse ristikon vaikeustaso:\n"
+      "    1. Normaali ristikko (sanat kaikkiin suuntiin)\n"
+      "    2. Lasten ristikko (sanat vain oikealle ja alas)\n"
+      "> > Valitse seuraavista:\n"
+      "    1. Annan koneen luoda sanoista mahdollisimman pienikokoisen ristikon\n"
+      "    2. Haluan m\204\204ritell\204 itse ristikon koon\n"
+      "> > Anna sanaristikon vaakarivien lukum\204\204r\204. \n"
+      "> Anna pystyrivien lukum\204\204r\204. \n> " +
+      kGenerating +
       "\nVAROITUS: Seuraavat sanat eiv\204t mahtuneet ristikkoon: \n"
-      " hevonen\n kissat\n koira\n\n(paina enter jatkaaksesi)\n\n";
-  const std::size_t at = out.find(kGenerating + warning);
-  ASSERT_NE(at, std::string::npos) << out;
-  // The pause took the line, so the fill menu's answer is the next one.
-  EXPECT_LT(at, out.find(kFillMenu));
-  EXPECT_EQ(occurrences(out, "(ristikon koko: 2x2, ristikossa 0 sanaa)"), 1U);
+      " hevonen\n kissat\n koira\n\n(paina enter jatkaaksesi)\n\n"
+      "\nRuudukkoon j\204i 4 tyhj\204\204 kohtaa. \n";
+  EXPECT_NE(out.find(settings), std::string::npos) << out;
+  EXPECT_TRUE(
+      out.ends_with("> ---\n    \n    \n---\n\n(ristikon koko: 2x2, ristikossa 0 sanaa)\n\n"
+                    "Valitse seuraavista:\n   1. Tallenna sanaristikko tiedostoon\n"
+                    "   2. Luo uusi ristikko samoilla sanoilla\n"
+                    "   3. Luo uusi ristikko samoilla sanoilla ja asetuksilla\n"
+                    "   4. Luo kokonaan uusi ristikko alusta alkaen\n   5. Lopeta ohjelma\n> > " +
+                    kGoodbye))
+      << out;
   EXPECT_EQ(occurrences(run(kWords + "2\n2\n10\n12\n3\n5\n").output, "VAROITUS"), 0U);
 }
 

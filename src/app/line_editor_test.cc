@@ -6,6 +6,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,17 +18,14 @@ namespace haravoija {
 namespace {
 
 using testing::FakeConsole;
-using testing::runBinary;
-using testing::RunResult;
-using testing::TempDir;
 
 // The binary with piped standard input (which never gets the line editor,
 // whether or not the build has one) writes exactly what the program writes
 // on a console over string streams.
 TEST(LineEditorTest, PipedInputBehavesAsWithoutEditor) {
-  TempDir dir;
+  testing::TempDir dir;
   const std::string input = "El\303\244imet\r\nkissa\n\nn\nL \n/POISTU\nkoira\n";
-  const RunResult plain = runBinary({}, input, dir.path());
+  const testing::RunResult plain = testing::runBinary({}, input, dir.path());
   testing::FakeEnvironment c850(input);
   EXPECT_EQ(runProgram({"haravoija"}, c850.env), 0);
   EXPECT_EQ(plain.exitStatus, 0);
@@ -37,68 +35,31 @@ TEST(LineEditorTest, PipedInputBehavesAsWithoutEditor) {
 
 #ifdef HARAVOIJA_HAVE_LIBEDIT
 
-// A file standing in for the input: libedit reads it as plain lines.
-class EditorInput {
- public:
-  explicit EditorInput(const std::string& bytes) : in_(std::tmpfile()), out_(std::tmpfile()) {
-    std::fwrite(bytes.data(), 1, bytes.size(), in_);
-    std::fflush(in_);
-    std::rewind(in_);
-  }
-  ~EditorInput() {
-    std::fclose(in_);
-    std::fclose(out_);
-  }
-  EditorInput(const EditorInput&) = delete;
-  EditorInput& operator=(const EditorInput&) = delete;
-  std::FILE* in() const { return in_; }
-  std::FILE* out() const { return out_; }
-
- private:
-  std::FILE* in_;
-  std::FILE* out_;
-};
-
-// Runs the test body at a UTF-8 locale, as on a Finnish desktop, and puts the
-// old locale back afterwards.
-class Utf8Locale {
- public:
-  Utf8Locale() : old_(std::setlocale(LC_CTYPE, nullptr)) {
-    active_ = std::setlocale(LC_CTYPE, "C.UTF-8") != nullptr;
-  }
-  ~Utf8Locale() { std::setlocale(LC_CTYPE, old_.c_str()); }
-  bool active() const { return active_; }
-
- private:
-  std::string old_;
-  bool active_ = false;
-};
-
-TEST(LineEditorTest, ReadsLinesAndRemembersTheNonEmptyOnes) {
-  EditorInput input("kissa\n\nkoira\nkoira\n-kissa\nviimeinen");
-  auto editor = LineEditor::open(input.in(), input.out());
-  ASSERT_NE(editor, nullptr);
-  std::vector<std::string> lines;
-  while (auto line = editor->readLine("> ")) lines.push_back(*line);
-  EXPECT_EQ(lines,
-            (std::vector<std::string>{"kissa", "", "koira", "koira", "-kissa", "viimeinen"}));
-  // The end of input stays the end.
-  EXPECT_EQ(editor->readLine("> "), std::nullopt);
-  EXPECT_EQ(editor->rememberedLines(),
-            (std::vector<std::string>{"kissa", "koira", "-kissa", "viimeinen"}));
+// A temporary file holding `bytes`, to be read from its start.
+std::unique_ptr<std::FILE, int (*)(std::FILE*)> tempFile(const std::string& bytes) {
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), &std::fclose);
+  std::fwrite(bytes.data(), 1, bytes.size(), file.get());
+  std::rewind(file.get());
+  return file;
 }
 
+// At a UTF-8 locale, as on a Finnish desktop, the editor hands the Console
+// the lines the plain reader would, and remembers the non-empty ones, a line
+// repeated at once only once.
 TEST(LineEditorTest, ConsoleGetsTheSameLinesAsFromTheStream) {
-  Utf8Locale locale;
-  ASSERT_TRUE(locale.active());
+  struct OldLocale {
+    std::string name = std::setlocale(LC_CTYPE, nullptr);
+    ~OldLocale() { std::setlocale(LC_CTYPE, name.c_str()); }
+  } old;
+  ASSERT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
   // Line ends are LF only: read from a file rather than a terminal, libedit
   // takes a CR for a line end of its own.
   const std::string input =
-      "El\303\244imet ja \303\205land\n\n#h\303\266p\303\266t\n\377L\303x\342\202\n";
-  EditorInput file(input);
-  auto opened = LineEditor::open(file.in(), file.out());
-  ASSERT_NE(opened, nullptr);
-  std::shared_ptr<LineEditor> editor = std::move(opened);
+      "El\303\244imet ja \303\205land\n\n#h\303\266p\303\266t\n\377L\303x\342\202\nkoira\nkoira\n"
+      "-kissa\nviimeinen";
+  auto in = tempFile(input), out = tempFile("");
+  std::shared_ptr<LineEditor> editor = LineEditor::open(in.get(), out.get());
+  ASSERT_NE(editor, nullptr);
 
   FakeConsole edited("", Charset::kUtf8);
   std::vector<std::string> prompts;
@@ -107,18 +68,22 @@ TEST(LineEditorTest, ConsoleGetsTheSameLinesAsFromTheStream) {
     return editor->readLine(prompt);
   });
   FakeConsole streamed(input, Charset::kUtf8);
-
   EXPECT_EQ(edited.console().ask(), "El\204imet ja \217land");
   EXPECT_EQ(streamed.console().ask(), "El\204imet ja \217land");
   // Bytes that are no characters become "?" both ways, none is dropped.
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 7; ++i) {
     EXPECT_EQ(edited.console().readLine(), streamed.console().readLine());
   }
   EXPECT_EQ(edited.console().ask(), std::nullopt);
   EXPECT_EQ(streamed.console().ask(), std::nullopt);
-  EXPECT_EQ(prompts, (std::vector<std::string>{"> ", "", "", "", "", "> "}));
+  EXPECT_EQ(prompts, (std::vector<std::string>{"> ", "", "", "", "", "", "", "", "> "}));
   // The editor draws the prompt itself; the Console writes nothing of its own.
   EXPECT_EQ(edited.output(), "");
+  // The end of input stays the end.
+  EXPECT_EQ(editor->readLine("> "), std::nullopt);
+  EXPECT_EQ(editor->rememberedLines(),
+            (std::vector<std::string>{"El\303\244imet ja \303\205land", "#h\303\266p\303\266t",
+                                      "?L?x??", "koira", "-kissa", "viimeinen"}));
 }
 
 #endif  // HARAVOIJA_HAVE_LIBEDIT

@@ -21,50 +21,42 @@ const std::string kRefused =
     "Antamassasi tiedostonimess\204 on kiellettyj\204 merkkej\204. Anna uusi nimi. \n"
     "Muista antaa tiedostonimi ilman p\204\204tett\204.\n> ";
 
+std::string saved(const std::string& name) {
+  return "Ruudukko tallennettu tiedostoon " + name + ".html.\n\n";
+}
+
 TEST(SaveDialogueTest, NamesRefusalsAndOutcomes) {
-  struct Case {
-    std::string input;
-    std::string title;
-    std::string output;  // after the question
-    std::vector<std::string> saved;
+  const struct {
+    std::string input, title;
+    std::string output;    // after the question
+    std::string diskName;  // "" for none
     SaveOutcome outcome = SaveOutcome::kHandedOver;
     bool diskFull = false;
-  };
-  const std::vector<Case> cases = {
+  } cases[] = {
       // An empty answer saves under the title; the message shows small letters.
-      {"\n",
-       "El\204imet",
-       "Ruudukko tallennettu tiedostoon el\204imet.html.\n\n",
-       {"El\344imet.html"}},
+      {"\n", "El\204imet", saved("el\204imet"), "El\344imet.html"},
       // The title is not tested again: its full stop stays.
-      {"\n", "Osa 2.0", "Ruudukko tallennettu tiedostoon osa 2.0.html.\n\n", {"Osa 2.0.html"}},
-      {"a/b\nristikko.html\nris\0ti\n.\n\"x\nristikko\n"s,
-       "Aihe",
-       kRefused + kRefused + kRefused + kRefused + kRefused +
-           "Ruudukko tallennettu tiedostoon ristikko.html.\n\n",
-       {"Ristikko.html"}},
-      {"\204t\204n ristikko\n",
-       "Aihe",
-       "Ruudukko tallennettu tiedostoon \204t\204n ristikko.html.\n\n",
-       {"\304t\344n ristikko.html"}},
-      {"a.b\n", "Aihe", kRefused, {}, SaveOutcome::kInputEnded},
-      {"nimi\n",
-       "Aihe",
-       "Tulosten talletus tiedostoon ei onnistunut!\n\n",
-       {},
-       SaveOutcome::kHandedOver,
-       true},
+      {"\n", "Osa 2.0", saved("osa 2.0"), "Osa 2.0.html"},
+      {"a/b\nristikko.html\nris\0ti\n.\n\"x\nristikko\n"s, "Aihe",
+       kRefused + kRefused + kRefused + kRefused + kRefused + saved("ristikko"), "Ristikko.html"},
+      {"\204t\204n ristikko\n", "Aihe", saved("\204t\204n ristikko"), "\304t\344n ristikko.html"},
+      {"a.b\n", "Aihe", kRefused, "", SaveOutcome::kInputEnded},
+      {"nimi\n", "Aihe", "Tulosten talletus tiedostoon ei onnistunut!\n\n", "",
+       SaveOutcome::kHandedOver, true},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     testing::FakeEnvironment fake(c.input);
     if (c.diskFull) fake.files.saveFailsAfter = 0;
-    Grid grid = create(2, 2);
-    EXPECT_EQ(runSaveDialogue(grid, c.title, fake.env), c.outcome) << c.input;
+    EXPECT_EQ(runSaveDialogue(create(2, 2), c.title, fake.env), c.outcome) << c.input;
     EXPECT_EQ(fake.output(), kQuestion + c.output) << c.input;
-    std::vector<std::string> saved;
-    for (const auto& [name, content] : fake.files.files) saved.push_back(name);
-    EXPECT_EQ(saved, c.saved) << c.input;
+    std::string names;
+    for (const auto& [name, content] : fake.files.files) names += name;
+    EXPECT_EQ(names, c.diskName) << c.input;
   }
+  // At a UTF-8 terminal the name on disk is in UTF-8 too.
+  testing::FakeEnvironment utf8("\303\244t\303\244\n", Charset::kUtf8);
+  EXPECT_EQ(runSaveDialogue(create(2, 2), "Aihe", utf8.env), SaveOutcome::kHandedOver);
+  EXPECT_TRUE(utf8.files.files.contains("\303\204t\303\244.html"));
 }
 
 }  // namespace

@@ -52,82 +52,58 @@ Session run(const std::string& input, Session session = {}) {
   return session;
 }
 
-TEST(WordEntryTest, SingleLetterCommandsAndWords) {
+// Single-letter commands and typed words, then removals, then titles, then
+// the quit command in mixed case.
+TEST(WordEntryTest, CommandsAndWords) {
   const Session s =
-      run("\nl\naa\nA\nk\nN\nL \n/poistu \n" + std::string(80, 'x') + "\naA\nn\nL\nnot read\n");
-  EXPECT_EQ(s.outcome, WordEntryOutcome::kFinished);
-  EXPECT_EQ(s.list.words(), Words{"aa"});
+      run("\nl\naa\nA\nk\nN\nL \n/poistu \n" + std::string(80, 'x') + "\naA\nn\n---\n" +
+          "-\n---\n-kissa\nkissa\nkoira\n-\nkoira\n-Koira\n-hevonen\n--\n----\n-k\n-KISSA\n"
+          "hevonen\n---\n-\n#\n#a/b\n#kissat\n#\204l\204imet ja kasvit\n#x\"y\n/Poistu\nkoira\n");
+  EXPECT_EQ(s.outcome, WordEntryOutcome::kQuit);
+  EXPECT_TRUE(s.list.empty());
+  EXPECT_EQ(s.title, "\216l\204imet ja kasvit");
+  const std::string none = "> VIRHE: Yht\204\204n sanaa ei ole annettu!\n";
+  const std::string forbidden = "> VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!\n";
+  const std::string titleRefused =
+      "> VIRHE: Antamassasi aiheessa on kiellettyj\204 merkkej\204. Anna uusi aihe. \n";
   EXPECT_EQ(s.output,
             "> > VIRHE: Anna v\204hint\204\204n yksi sana!\n"
             "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
             "> Voit k\204ytt\204\204 seuraavia komentoja:\n" +
                 kHelp +
                 "> VIRHE: Sanassa on oltava v\204hint\204\204n kaksi kirjainta!\n"
-                "> Annetut sanat:\naa  \nSanoja annettu yhteens\204 1.\n"
-                "> VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!\n"
-                "> VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!\n"
+                "> Annetut sanat:\naa  \nSanoja annettu yhteens\204 1.\n" +
+                forbidden + forbidden +
                 "> VIRHE: Sanan pituus on oltava alle 80 merkki\204.\n"
                 "> VIRHE: Olet antanut jo kyseisen sanan.\n"
                 "> Annetut sanat:\naa  \nSanoja annettu yhteens\204 1.\n"
-                "> ");
-}
-
-TEST(WordEntryTest, QuitAndEndOfInput) {
-  for (const char* quit : {"/POISTU", "/poistu", "/Poistu"}) {
-    const Session s = run(std::string("kissa\n") + quit + "\nkoira\n");
-    EXPECT_EQ(s.outcome, WordEntryOutcome::kQuit) << quit;
-    EXPECT_EQ(s.output,
-              "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
-              "> Kiitos ohjelman k\204yt\224st\204!\n");
-  }
+                "> Kaikki sanat poistettu.\n" +
+                none + none + none +
+                "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
+                "> Sana lis\204tty. Sanoja annettu yhteens\204 2. Anna seuraava sana.\n"
+                "> Sana koira poistettu.\n"
+                "> Sana lis\204tty. Sanoja annettu yhteens\204 2. Anna seuraava sana.\n"
+                "> Sana Koira poistettu.\n"
+                "> VIRHE: Sanaa hevonen ei voitu poistaa.\n" +
+                forbidden + forbidden +
+                "> VIRHE: Sanaa k ei voitu poistaa.\n"
+                "> Sana KISSA poistettu.\n"
+                "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
+                "> Kaikki sanat poistettu.\n" +
+                none + "> VIRHE: Otsikko liian lyhyt.\n" + titleRefused +
+                "> Otsikoksi muutettu Kissat.\n"
+                "> Otsikoksi muutettu \216l\204imet ja kasvit.\n" +
+                titleRefused + "> Kiitos ohjelman k\204yt\224st\204!\n");
   const Session empty = run("");
   EXPECT_EQ(empty.outcome, WordEntryOutcome::kFinished);
-  EXPECT_TRUE(empty.list.empty());
   EXPECT_EQ(empty.output, "> ");
-  // A last line without its line end is still read.
-  EXPECT_EQ(run("kissa").list.words(), Words{"kissa"});
-}
-
-TEST(WordEntryTest, RemovalCommands) {
-  const Session s =
-      run("-\n---\n-kissa\nkissa\nkoira\n-\nkoira\n-Koira\n-hevonen\n--\n----\n-k\n-KISSA\n"
-          "hevonen\n---\n-\n");
-  EXPECT_TRUE(s.list.empty());
-  const std::string none = "> VIRHE: Yht\204\204n sanaa ei ole annettu!\n";
-  const std::string forbidden = "> VIRHE: Sy\224tteess\204 kiellettyj\204 merkkej\204!\n";
-  EXPECT_EQ(s.output, none + none + none +
-                          "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
-                          "> Sana lis\204tty. Sanoja annettu yhteens\204 2. Anna seuraava sana.\n"
-                          "> Sana koira poistettu.\n"
-                          "> Sana lis\204tty. Sanoja annettu yhteens\204 2. Anna seuraava sana.\n"
-                          "> Sana Koira poistettu.\n"
-                          "> VIRHE: Sanaa hevonen ei voitu poistaa.\n" +
-                          forbidden + forbidden +
-                          "> VIRHE: Sanaa k ei voitu poistaa.\n"
-                          "> Sana KISSA poistettu.\n"
-                          "> Sana lis\204tty. Sanoja annettu yhteens\204 1. Anna seuraava sana.\n"
-                          "> Kaikki sanat poistettu.\n" +
-                          none + "> ");
-}
-
-TEST(WordEntryTest, TitleCommand) {
-  const Session s = run("#\n#a/b\n#kissat\n#\204l\204imet ja kasvit\n#x\"y\n");
-  EXPECT_EQ(s.title, "\216l\204imet ja kasvit");
-  EXPECT_EQ(s.output,
-            "> VIRHE: Otsikko liian lyhyt.\n"
-            "> VIRHE: Antamassasi aiheessa on kiellettyj\204 merkkej\204. Anna uusi aihe. \n"
-            "> Otsikoksi muutettu Kissat.\n"
-            "> Otsikoksi muutettu \216l\204imet ja kasvit.\n"
-            "> VIRHE: Antamassasi aiheessa on kiellettyj\204 merkkej\204. Anna uusi aihe. \n"
-            "> ");
-  EXPECT_EQ(run("#a/b\n").title, "Vanha");
 }
 
 TEST(WordEntryTest, FullListRefusesNewWords) {
   Session full;
   for (int i = 0; i < 10000; ++i) {
-    full.list.add(std::string("s") + static_cast<char>('a' + i / 676) +
-                  static_cast<char>('a' + i / 26 % 26) + static_cast<char>('a' + i % 26));
+    full.list.add("s" +
+                  std::string{char('a' + i / 676), char('a' + i / 26 % 26), char('a' + i % 26)});
   }
   const Session s = run("saaa\nuusi\n-\nuusi\n", std::move(full));
   EXPECT_EQ(s.output,
@@ -138,32 +114,25 @@ TEST(WordEntryTest, FullListRefusesNewWords) {
             "> ");
 }
 
-std::string listing(const Words& words) {
-  WordList list;
-  for (const std::string& word : words) list.add(word);
-  return formatWordListing(list);
-}
-
 TEST(WordListingTest, ColumnsOfTheLongestWordPlusTwo) {
-  EXPECT_EQ(listing({"kissa", "hevonen"}),
-            "Annetut sanat:\nkissa    hevonen  \nSanoja annettu yhteens\204 2.\n");
-  EXPECT_EQ(listing({}), "Annetut sanat:\n\nSanoja annettu yhteens\204 0.\n");
-  // Columns of 9: eight fit in 78 characters, the ninth starts a new line.
-  Words nine;
-  for (char c = 'a'; c < 'a' + 9; ++c) nine.push_back(std::string(7, c));
-  std::string expected = "Annetut sanat:\n";
-  for (const std::string& word : nine) {
-    if (word[0] == 'i') expected += "\n";
-    expected += word + "  ";
+  const std::string x76(76, 'x'), x77(77, 'x');
+  const std::pair<Words, std::string> cases[] = {
+      {{"kissa", "hevonen"}, "kissa    hevonen  "},
+      {{}, ""},
+      // Columns of 9: eight fit in 78 characters, the ninth starts a new line.
+      {{"a", "b", "c", "d", "e", "f", "g", "h", "iiiiiii"},
+       "a        b        c        d        e        f        g        h        \niiiiiii  "},
+      // Columns of 78 still fit; columns of 79 put every word on a line of its own.
+      {{x76, "ab"}, x76 + "  \nab" + std::string(76, ' ')},
+      {{x77, "ab"}, "\n" + x77 + "  \nab" + std::string(77, ' ')},
+  };
+  for (const auto& [words, lines] : cases) {
+    WordList list;
+    for (const std::string& word : words) list.add(word);
+    EXPECT_EQ(formatWordListing(list), "Annetut sanat:\n" + lines +
+                                           "\nSanoja annettu yhteens\204 " +
+                                           std::to_string(words.size()) + ".\n");
   }
-  EXPECT_EQ(listing(nine), expected + "\nSanoja annettu yhteens\204 9.\n");
-  // Columns of 78 still fit; columns of 79 put every word on a line of its own.
-  EXPECT_EQ(listing({std::string(76, 'x'), "ab"}), "Annetut sanat:\n" + std::string(76, 'x') +
-                                                       "  \nab" + std::string(76, ' ') +
-                                                       "\nSanoja annettu yhteens\204 2.\n");
-  EXPECT_EQ(listing({std::string(77, 'x'), "ab"}), "Annetut sanat:\n\n" + std::string(77, 'x') +
-                                                       "  \nab" + std::string(77, ' ') +
-                                                       "\nSanoja annettu yhteens\204 2.\n");
 }
 
 }  // namespace

@@ -8,36 +8,23 @@
 namespace haravoija {
 namespace {
 
-TEST(GridViewTest, SmallGridBetweenRules) {
+TEST(GridViewTest, GridsBetweenRulesUpToTheWidthLimit) {
   Grid grid = create(3, 4);
   grid.rows = {"KISS", "A  X", "\216\217\231Q"};
   grid.placedWords = {"kissa", "ax"};
-  const std::string expected =
-      "-------\n"
-      "K I S S \n"
-      "A     X \n"
-      "\216 \217 \231 Q \n"
-      "-------\n"
-      "\n"
-      "(ristikon koko: 3x4, ristikossa 2 sanaa)\n"
-      "\n";
-  EXPECT_EQ(gridView(grid), expected);
-}
-
-TEST(GridViewTest, WidthLimits) {
+  EXPECT_EQ(gridView(grid),
+            "-------\nK I S S \nA     X \n\216 \217 \231 Q \n-------\n\n"
+            "(ristikon koko: 3x4, ristikossa 2 sanaa)\n\n");
   Grid one = create(2, 1);
   one.rows = {"A", "B"};
   EXPECT_EQ(gridView(one), "-\nA \nB \n-\n\n(ristikon koko: 2x1, ristikossa 0 sanaa)\n\n");
-
   Grid widest = create(2, 35);
   widest.rows[1][34] = 'Z';
   widest.placedWords = {"z"};
   const std::string rule(69, '-');
-  std::string row = std::string(70, ' ');
-  std::string lastRow = std::string(68, ' ') + "Z ";
-  EXPECT_EQ(gridView(widest), rule + "\n" + row + "\n" + lastRow + "\n" + rule +
+  EXPECT_EQ(gridView(widest), rule + "\n" + std::string(70, ' ') + "\n" + std::string(68, ' ') +
+                                  "Z \n" + rule +
                                   "\n\n(ristikon koko: 2x35, ristikossa 1 sanaa)\n\n");
-
   Grid tooWide = create(40, 36);
   tooWide.placedWords = {"aa", "bb", "cc"};
   EXPECT_EQ(gridView(tooWide),

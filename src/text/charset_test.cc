@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
+#include <numeric>
 #include <string>
 
 namespace haravoija {
@@ -25,20 +26,11 @@ std::string iconvConvert(const char* from, const char* to, std::string input) {
   return out;
 }
 
-TEST(CharsetTest, Cp850ToUtf8MatchesIconvForEveryByte) {
-  for (int c = 1; c < 256; ++c) {
-    const std::string byte(1, static_cast<char>(c));
-    const std::string expected = iconvConvert("CP850", "UTF-8", byte);
-    ASSERT_FALSE(expected.empty()) << c;
-    EXPECT_EQ(fromCp850(byte, Charset::kUtf8), expected) << c;
-    EXPECT_EQ(toCp850(expected, Charset::kUtf8), byte) << c;
-  }
-}
-
-// Every byte of the one-byte sets both ways: what iconv converts must match,
-// and what it cannot becomes "?".
-TEST(CharsetTest, OneByteSetsMatchIconvForEveryByte) {
-  const std::pair<Charset, const char*> sets[] = {{Charset::kLatin1, "ISO-8859-1"},
+// Every byte both ways: what iconv converts must match, what it cannot
+// becomes "?", and what reaches the terminal reads back as the same byte.
+TEST(CharsetTest, MatchesIconvForEveryByte) {
+  const std::pair<Charset, const char*> sets[] = {{Charset::kUtf8, "UTF-8"},
+                                                  {Charset::kLatin1, "ISO-8859-1"},
                                                   {Charset::kLatin9, "ISO-8859-15"}};
   for (const auto& [charset, name] : sets) {
     for (int c = 1; c < 256; ++c) {
@@ -48,12 +40,14 @@ TEST(CharsetTest, OneByteSetsMatchIconvForEveryByte) {
       EXPECT_EQ(toCp850(byte, charset), toProgram.empty() ? "?" : toProgram) << name << " " << c;
       EXPECT_EQ(fromCp850(byte, charset), toTerminal.empty() ? "?" : toTerminal)
           << name << " " << c;
+      if (!toTerminal.empty()) {
+        EXPECT_EQ(toCp850(toTerminal, charset), byte) << name << " " << c;
+      }
     }
   }
 }
 
 TEST(CharsetTest, Utf8InputWithUnknownAndMalformedCharacters) {
-  EXPECT_EQ(toCp850("\303\244iti", Charset::kUtf8), "\204iti");
   EXPECT_EQ(toCp850("\342\202\254", Charset::kUtf8), "?");         // the euro sign
   EXPECT_EQ(toCp850("\360\237\230\200x", Charset::kUtf8), "?x");   // an emoji
   EXPECT_EQ(toCp850("a\303", Charset::kUtf8), "a?");               // cut short
@@ -67,21 +61,15 @@ TEST(CharsetTest, Utf8InputWithUnknownAndMalformedCharacters) {
   EXPECT_EQ(toCp850(std::string("a\0b", 3), Charset::kUtf8), std::string("a\0b", 3));
 }
 
-TEST(CharsetTest, PassthroughAndCodesets) {
-  const std::string all = [] {
-    std::string s;
-    for (int c = 0; c < 256; ++c) s += static_cast<char>(c);
-    return s;
-  }();
+TEST(CharsetTest, PassthroughCodesetsAndDiskFileNames) {
+  std::string all(256, '\0');
+  std::iota(all.begin(), all.end(), '\0');
   EXPECT_EQ(fromCp850(all, Charset::kPassthrough), all);
   EXPECT_EQ(toCp850(all, Charset::kPassthrough), all);
   EXPECT_EQ(charsetFromCodeset("UTF-8"), Charset::kUtf8);
   EXPECT_EQ(charsetFromCodeset("ISO-8859-1"), Charset::kLatin1);
   EXPECT_EQ(charsetFromCodeset("ISO-8859-15"), Charset::kLatin9);
   EXPECT_EQ(charsetFromCodeset("ANSI_X3.4-1968"), Charset::kPassthrough);
-}
-
-TEST(CharsetTest, DiskFileNames) {
   EXPECT_EQ(diskFileName("El\204imet.html", Charset::kPassthrough), "El\344imet.html");
   EXPECT_EQ(diskFileName("El\204imet.html", Charset::kLatin1), "El\344imet.html");
   EXPECT_EQ(diskFileName("El\204imet.html", Charset::kUtf8), "El\303\244imet.html");

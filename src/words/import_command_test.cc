@@ -10,14 +10,13 @@ namespace {
 TEST(ImportCommandTest, ParametersGiveTheSelection) {
   using Status = SelectionParse::Status;
   constexpr std::size_t kMax = std::numeric_limits<std::size_t>::max();
-  struct Case {
+  const struct {
     std::vector<std::string_view> parameters;
     Status status;
     std::optional<unsigned char> letter;
     std::optional<std::size_t> count;
     bool refuseAfterReading = false;
-  };
-  const std::vector<Case> cases = {
+  } cases[] = {
       {{}, Status::kAccepted, {}, {}},
       {{"30"}, Status::kAccepted, {}, 30},
       {{"123456"}, Status::kAccepted, {}, 123456},
@@ -38,7 +37,7 @@ TEST(ImportCommandTest, ParametersGiveTheSelection) {
       {{"a", "5x"}, Status::kRefused, {}, {}},
       {{"a", "5", "x"}, Status::kTooManyParameters, {}, {}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const SelectionParse parse = parseSelection(c.parameters);
     const std::string context = c.parameters.empty() ? "none" : std::string(c.parameters[0]);
     EXPECT_EQ(parse.status, c.status) << context;

@@ -15,6 +15,8 @@
 namespace haravoija {
 namespace {
 
+using namespace std::string_literals;
+
 using Words = std::vector<std::string>;
 using testing::StringFile;
 constexpr WordFileMode kPlain = WordFileMode::kPlain;
@@ -41,64 +43,55 @@ const char* const kPage =
     "</td></tr></table>\r\n<!--Loppu-->\r\n<br><br>\r\nRistikon ratkaisi ____\r\n</html>\r\n";
 
 TEST(ReadWordFileTest, HandMadeFiles) {
-  WordList listed;
-  listed.add("Kissa");
   std::string utf8Long;
   for (int i = 0; i < 80; ++i) utf8Long += "\303\244";
+  const std::string a79(79, 'a');
   std::string huge = "alku " + std::string(3'000'000, 'x') + " keski ";
   for (int i = 0; i < 300'000; ++i) huge += static_cast<char>(i * 7 % 256);
-  huge += std::string(1, '\0') + " loppu";
-  struct Case {
-    std::string bytes;
-    WordFileMode mode;
-    Words expected;
-    const WordList* list = nullptr;
-  };
-  const std::vector<Case> cases = {
-      {"kissa koira\nkissa\nKOIRA hevonen\n3D auto-ilu x\n", kPlain, {"kissa", "koira", "hevonen"}},
+  huge += "\0 loppu"s;
+  const std::pair<std::string, Words> plain[] = {
+      {"kissa koira\nkissa\nKOIRA hevonen\n3D auto-ilu x\n", {"kissa", "koira", "hevonen"}},
       // CR LF, tabs, vertical tabs and a last line without a line end.
-      {"kissa\r\n\tkoira\v\fsika\r\nauto", kPlain, {"kissa", "koira", "sika", "auto"}},
+      {"kissa\r\n\tkoira\v\fsika\r\nauto", {"kissa", "koira", "sika", "auto"}},
       // Markers mean nothing in a plain file, except that the end marker
       // drops the rest of its line; a "<br>" goes there too.
-      {"kissa <!--Loppu--> koira\nauto <br>Talo <br>a <p\n<p hevonen\n",
-       kPlain,
-       {"kissa", "auto", "Talo", "hevonen"}},
-      {"kissa KISSA koira\n", kPlain, {"koira"}, &listed},
-      {"", kPlain, {}},
+      {"kissa <!--Loppu--> koira\nauto <br>Talo <br>a <p\n<p sika\n",
+       {"kissa", "auto", "Talo", "sika"}},
+      {"", {}},
       // The Finnish letters in ISO 8859-1, CP850 and UTF-8 are one word.
-      {"\344iti \204iti \303\244iti\n", kPlain, {"\204iti"}},
+      {"\344iti \204iti \303\244iti\n", {"\204iti"}},
       {"\303\245\303\244\303\266 \303\205\303\226\303\204 \345\344\366\n",
-       kPlain,
        {"\206\204\224", "\217\231\216"}},
       // Other UTF-8 letters and a lone C3 byte keep a token from being a word.
-      {"caf\303\251 ab\303 \303ab \303\303\244 ok\n", kPlain, {"ok"}},
+      {"caf\303\251 ab\303 \303ab \303\303\244 ok\n", {"ok"}},
       // The length limit counts converted letters, not the file's bytes.
-      {utf8Long.substr(2) + " " + utf8Long + "\n", kPlain, {std::string(79, '\204')}},
-      {"<br>" + std::string(79, 'a') + " <br>" + std::string(80, 'b') + " <br>ab\n",
-       kPlain,
-       {std::string(79, 'a'), "ab"}},
-      {huge, kPlain, {"alku", "keski", "loppu"}},
+      {utf8Long.substr(2) + " " + utf8Long + "\n", {std::string(79, '\204')}},
+      {"<br>" + a79 + " <br>b" + a79 + " <br>ab\n", {a79, "ab"}},
+      {huge, {"alku", "keski", "loppu"}},
       // A byte-order mark is skipped at the very start only.
-      {"\357\273\277\303\244iti koira\n", kPlain, {"\204iti", "koira"}},
-      {"\357\273\277", kPlain, {}},
-      {"kissa \357\273\277koira\n", kPlain, {"kissa"}},
-      {"\357\273koira hevonen", kPlain, {"hevonen"}},
-      {"\357\273\277<!--Sanat-->\n<br>Kissa\n<!--Loppu-->\n", kHtml, {"Kissa"}},
-      {kPage, kHtml, {"Kissa", "Koira", "\216iti", "\217s"}},
-      {"<title>Kissa</title>\nkissa koira\n<br>Auto\n", kHtml, {}},
+      {"\357\273\277\303\244iti koira\n", {"\204iti", "koira"}},
+      {"\357\273\277", {}},
+      {"kissa \357\273\277koira\n", {"kissa"}},
+      {"\357\273koira hevonen", {"hevonen"}},
+  };
+  for (const auto& [bytes, expected] : plain) {
+    EXPECT_EQ(read(bytes, kPlain), expected) << bytes.substr(0, 80);
+  }
+  const std::pair<std::string, Words> html[] = {
+      {"\357\273\277<!--Sanat-->\n<br>Kissa\n<!--Loppu-->\n", {"Kissa"}},
+      {kPage, {"Kissa", "Koira", "\216iti", "\217s"}},
+      {"<title>Kissa</title>\nkissa koira\n<br>Auto\n", {}},
       // "<p" and "</" lines are skipped inside the section; "<" alone is not.
       {"<!--Sanat-->\n<pkissa\n</ koira\n<x auto\n<\nkala\n<br>Talo\n<!--Loppu--> hevonen\nsika\n",
-       kHtml,
        {"auto", "kala", "Talo"}},
       // Markers count anywhere on a line, also behind "<br>".
       {"ulko <br><!--Sanat--> sisa <!--Loppu--> pois\nulkona\n <!--Sanat-->\tkaksi\n",
-       kHtml,
        {"sisa", "kaksi"}},
   };
-  for (const Case& c : cases) {
-    const WordList empty;
-    EXPECT_EQ(read(c.bytes, c.mode, c.list ? *c.list : empty), c.expected) << c.bytes.substr(0, 80);
-  }
+  for (const auto& [bytes, expected] : html) EXPECT_EQ(read(bytes, kHtml), expected) << bytes;
+  WordList listed;
+  listed.add("Kissa");
+  EXPECT_EQ(read("kissa KISSA koira\n", kPlain, listed), Words{"koira"});
 }
 
 // The reading described line by line, holding whole lines.
@@ -146,31 +139,11 @@ Words lineByLine(const std::string& bytes, WordFileMode mode) {
 }
 
 TEST(ReadWordFileTest, StreamingMatchesTheLineByLineReading) {
-  const std::vector<std::string> pieces = {"kissa",
-                                           "KISSA",
-                                           "Koira",
-                                           "<br>Talo",
-                                           "<br>a",
-                                           "<!--Sanat-->",
-                                           "<!--Loppu-->",
-                                           "<p",
-                                           "</",
-                                           "<",
-                                           "3D",
-                                           "\344iti",
-                                           "\303\244iti",
-                                           "\303",
-                                           "\303\266",
-                                           "ab\r",
-                                           "\t",
-                                           " ",
-                                           "\n",
-                                           "\n",
-                                           "\r\n",
-                                           "<pkala",
-                                           std::string(90, 'q'),
-                                           std::string(79, 'r'),
-                                           std::string(1, '\0')};
+  std::vector<std::string> pieces = {
+      "kissa", "KISSA", "Koira", "<br>Talo", "<br>a",       "<!--Sanat-->", "<!--Loppu-->", "<p",
+      "</",    "<",     "3D",    "\344iti",  "\303\244iti", "\303",         "\303\266",     "ab\r",
+      "\t",    " ",     "\n",    "\n",       "\r\n",        "<pkala",       "\0"s};
+  pieces.insert(pieces.end(), {std::string(90, 'q'), std::string(79, 'r')});
   std::mt19937 random(12345);
   for (int round = 0; round < 6; ++round) {
     std::string bytes;
@@ -189,19 +162,13 @@ TEST(ReadWordFileTest, StreamingMatchesTheLineByLineReading) {
 }
 
 TEST(ReadWordFileTest, ReadErrorKeepsTheWholeLinesReadBefore) {
-  const std::string bytes = "kissa koira\nauto talo\nsika";
+  const Words all = {"kissa", "koira", "auto", "talo"};
   // Failing after n bytes: the words of the lines ended by then.
-  const std::vector<std::pair<std::size_t, Words>> cases = {
-      {0, {}},
-      {11, {}},
-      {12, {"kissa", "koira"}},
-      {21, {"kissa", "koira"}},
-      {22, {"kissa", "koira", "auto", "talo"}},
-      {bytes.size(), {"kissa", "koira", "auto", "talo"}},
-  };
-  for (const auto& [failAfter, expected] : cases) {
-    StringFile file(bytes, 5, failAfter);
-    EXPECT_EQ(readWordFile(file, kPlain, WordList{}), expected) << failAfter;
+  const std::pair<std::size_t, int> cases[] = {{0, 0}, {11, 0}, {12, 2}, {21, 2}, {22, 4}, {26, 4}};
+  for (const auto& [failAfter, count] : cases) {
+    StringFile file("kissa koira\nauto talo\nsika", 5, failAfter);
+    EXPECT_EQ(readWordFile(file, kPlain, WordList{}), Words(all.begin(), all.begin() + count))
+        << failAfter;
   }
 }
 
