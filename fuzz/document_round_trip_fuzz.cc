@@ -23,38 +23,28 @@
 namespace haravoija {
 namespace {
 
-// The form in which the document lists a word, in console bytes: the first
-// letter upper case, the rest lower case.
-std::string listedForm(std::string_view word) {
-  std::string out;
-  for (std::size_t i = 0; i < word.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(word[i]);
-    out += static_cast<char>(i == 0 ? toUpperLetter(c) : toLowerLetter(c));
-  }
-  return out;
-}
-
 std::size_t countOf(std::string_view text, std::string_view part) {
   std::size_t count = 0;
-  for (std::size_t at = text.find(part); at != std::string_view::npos;
-       at = text.find(part, at + 1)) {
-    ++count;
-  }
+  for (auto at = text.find(part); at != text.npos; at = text.find(part, at + 1)) ++count;
   return count;
 }
 
 // Empty when `document`, written for `grid`, keeps every promise; otherwise
 // what it broke first.
 std::string documentFault(const std::string& document, const Grid& grid) {
-  haravoija::testing::StringFile file(document);
-  const std::vector<std::string> read = readWordFile(file, WordFileMode::kHtml, WordList());
-  if (read.size() != grid.placedWords.size()) return "a different number of words read back";
-  std::vector<std::string> placed = grid.placedWords;
-  for (std::string& word : placed) word = listedForm(word);
-  // A permutation of the placed words: the sort only swaps.
-  std::vector<std::string> sorted = placed;
-  sortDocumentWords(sorted);
-  if (read != sorted) return "words read back differ from the document's list";
+  testing::StringFile file(document);
+  // The placed words as the document lists them, in console bytes: the first
+  // letter upper case, the rest lower case, in the document's order (the sort
+  // only swaps, so they are a permutation of the placed words).
+  std::vector<std::string> listed;
+  for (const std::string& word : grid.placedWords) {
+    std::string& form = listed.emplace_back(toUpperText(word.substr(0, 1)));
+    for (const unsigned char c : word.substr(1)) form += static_cast<char>(toLowerLetter(c));
+  }
+  sortDocumentWords(listed);
+  if (readWordFile(file, WordFileMode::kHtml, WordList()) != listed) {
+    return "words read back differ from the document's list";
+  }
   // The fixed text has five comments; anything more, or a comment closed
   // early, came from the user's text.
   if (countOf(document, "-->") != 5 || countOf(document, "<!--") != 5) {
@@ -71,9 +61,8 @@ std::string documentFault(const std::string& document, const Grid& grid) {
       document.find("-->", info) != closed + closing.find("-->")) {
     return "the information comment closed early";
   }
-  const std::size_t titleStart = document.find("<title>") + 7;
-  const std::size_t titleEnd = document.find("</title>", titleStart);
-  if (document.find('<', titleStart) != titleEnd) return "markup in the title";
+  const std::size_t title = document.find("<title>") + 7;
+  if (document.find('<', title) != document.find("</title>", title)) return "markup in the title";
   const std::size_t heading = document.find("<h1 align = \"center\">") + 21;
   if (document.find('<', heading) != document.find("</h1>", heading)) {
     return "markup in the heading";
@@ -84,49 +73,35 @@ std::string documentFault(const std::string& document, const Grid& grid) {
 }  // namespace
 }  // namespace haravoija
 
-namespace {
-
-// Every byte the letter test accepts: A-Z a-z and the six Finnish letters.
-std::string letterAlphabet() {
-  std::string letters;
-  for (int c = 0; c < 256; ++c) {
-    if (haravoija::isLetter(static_cast<unsigned char>(c))) letters += static_cast<char>(c);
-  }
-  return letters;
-}
-
-// A line as the console reads it: any bytes but the line end.
-std::string consoleLine(FuzzedDataProvider& input, std::size_t most) {
-  std::string line = input.ConsumeRandomLengthString(most);
-  std::erase(line, '\n');
-  return line;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const std::string kLetters = letterAlphabet();
+  using namespace haravoija;
+  // Every byte the letter test accepts: A-Z a-z and the six Finnish letters.
+  static const std::string kLetters = [] {
+    std::string letters;
+    for (int c = 0; c < 256; ++c) {
+      if (isLetter(static_cast<unsigned char>(c))) letters += static_cast<char>(c);
+    }
+    return letters;
+  }();
   FuzzedDataProvider input(data, size);
-
   const int rows = input.ConsumeIntegralInRange(1, 40);
   const int columns = input.ConsumeIntegralInRange(1, 40);
-  haravoija::Grid grid = haravoija::create(rows, columns);
+  Grid grid = create(rows, columns);
 
   // Words as the word list holds them: letters only, 2-79 bytes, no two
   // with the same key. Their letters go into the grid upper-cased.
   const int wordCount = input.ConsumeIntegralInRange(0, 70);
   std::unordered_set<std::string> keys;
   for (int i = 0; i < wordCount && input.remaining_bytes() > 0; ++i) {
-    const std::size_t length = input.ConsumeIntegralInRange<std::size_t>(haravoija::kMinWordLength,
-                                                                         haravoija::kMaxWordLength);
-    std::string word;
-    for (std::size_t j = 0; j < length; ++j) {
-      word += kLetters[input.ConsumeIntegralInRange<std::size_t>(0, kLetters.size() - 1)];
+    std::string word(input.ConsumeIntegralInRange<std::size_t>(kMinWordLength, kMaxWordLength),
+                     ' ');
+    for (char& c : word) {
+      c = kLetters[input.ConsumeIntegralInRange<std::size_t>(0, kLetters.size() - 1)];
     }
-    if (!keys.insert(haravoija::toUpperText(word)).second) continue;
+    if (!keys.insert(toUpperText(word)).second) continue;
     const int row = input.ConsumeIntegralInRange(0, rows - 1);
     const int column = input.ConsumeIntegralInRange(0, columns - 1);
-    grid.setCell(row, column, haravoija::toUpperLetter(static_cast<unsigned char>(word[0])));
+    grid.setCell(row, column, toUpperLetter(static_cast<unsigned char>(word[0])));
     grid.placedWords.push_back(word);
   }
 
@@ -135,21 +110,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string title = input.ConsumeRandomLengthString(200);
   if (input.ConsumeBool()) {
     std::erase(title, '\n');
-    if (!haravoija::checkTitle(title)) title = "Otsikko";
+    if (!checkTitle(title)) title = "Otsikko";
   } else {
     std::erase(title, '\0');
   }
 
-  haravoija::testing::ScriptedRandom random;
+  testing::ScriptedRandom random;
   switch (input.ConsumeIntegralInRange(0, 2)) {
-    case 0: haravoija::fillRandom(grid, random); break;
-    case 1: haravoija::fillWithPhrase(grid, consoleLine(input, 300), random); break;
+    case 0: fillRandom(grid, random); break;
+    case 1: {
+      std::string line = input.ConsumeRandomLengthString(300);  // as the console reads it
+      std::erase(line, '\n');
+      fillWithPhrase(grid, line, random);
+      break;
+    }
     default: break;  // cells left empty
   }
-
-  if (const std::string fault =
-          haravoija::documentFault(haravoija::puzzleDocument(grid, title), grid);
-      !fault.empty()) {
+  if (const std::string fault = documentFault(puzzleDocument(grid, title), grid); !fault.empty()) {
     std::fprintf(stderr, "document round trip: %s\n", fault.c_str());
     std::abort();
   }

@@ -2,6 +2,7 @@
 // modes. Checks the word rules on every candidate, and that the reader gives
 // the same words however the stream hands out its bytes and keeps a prefix
 // of them when the stream fails part way.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -13,61 +14,37 @@
 #include "words/word_file.h"
 #include "words/word_list.h"
 
-namespace {
-
-using haravoija::WordFileMode;
-using haravoija::WordList;
-using haravoija::testing::StringFile;
-
-void check(bool condition) {
-  if (!condition) __builtin_trap();
-}
-
-void checkCandidates(const std::vector<std::string>& words, const WordList& list) {
-  std::unordered_set<std::string> keys;
-  for (const std::string& word : words) {
-    check(word.size() >= haravoija::kMinWordLength && word.size() <= haravoija::kMaxWordLength);
-    check(haravoija::allLetters(word));
-    const std::string key = haravoija::toUpperText(word);
-    check(!list.contains(key));
-    check(keys.insert(key).second);
-  }
-}
-
-bool isPrefix(const std::vector<std::string>& prefix, const std::vector<std::string>& whole) {
-  if (prefix.size() > whole.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    if (prefix[i] != whole[i]) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace haravoija;
+  auto check = [](bool condition) {
+    if (!condition) __builtin_trap();
+  };
   if (size < 2) return 0;
   // The first two bytes choose how the stream is cut up and where it fails.
   const std::size_t piece = 1 + data[0] % 97;
   const std::size_t failAt = data[1];
   const std::string bytes(reinterpret_cast<const char*>(data) + 2, size - 2);
-
   WordList empty;
   WordList listed;
   listed.add("Kissa");
   listed.add("\204iti");  // äiti
   for (const WordList* list : {&empty, &listed}) {
     for (const WordFileMode mode : {WordFileMode::kPlain, WordFileMode::kHtml}) {
-      StringFile whole(bytes);
-      const std::vector<std::string> words = haravoija::readWordFile(whole, mode, *list);
-      checkCandidates(words, *list);
-
-      StringFile piecewise(bytes, piece);
-      check(haravoija::readWordFile(piecewise, mode, *list) == words);
-
-      StringFile broken(bytes, piece, failAt);
-      const std::vector<std::string> before = haravoija::readWordFile(broken, mode, *list);
-      check(isPrefix(before, words));
-      if (failAt > bytes.size()) check(before == words);
+      testing::StringFile whole(bytes);
+      const std::vector<std::string> words = readWordFile(whole, mode, *list);
+      std::unordered_set<std::string> keys;
+      for (const std::string& word : words) {
+        check(word.size() >= kMinWordLength && word.size() <= kMaxWordLength);
+        check(allLetters(word));
+        check(!list->contains(toUpperText(word)) && keys.insert(toUpperText(word)).second);
+      }
+      testing::StringFile piecewise(bytes, piece);
+      check(readWordFile(piecewise, mode, *list) == words);
+      testing::StringFile broken(bytes, piece, failAt);
+      const std::vector<std::string> before = readWordFile(broken, mode, *list);
+      check(before.size() <= words.size() &&
+            std::equal(before.begin(), before.end(), words.begin()));
+      check(failAt <= bytes.size() || before == words);
     }
   }
   return 0;

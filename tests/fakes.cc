@@ -6,11 +6,9 @@
 
 namespace haravoija::testing {
 std::optional<std::size_t> StringFile::read(std::span<char> buffer) {
-  std::size_t n = std::min({buffer.size(), chunk_, content_.size() - at_});
-  if (failAfter_) {
-    if (at_ >= *failAfter_) return std::nullopt;
-    n = std::min(n, *failAfter_ - at_);
-  }
+  const std::size_t end = std::min(content_.size(), failAfter_.value_or(content_.size()));
+  if (failAfter_ && at_ >= *failAfter_) return std::nullopt;
+  const std::size_t n = std::min({buffer.size(), chunk_, end - at_});
   std::memcpy(buffer.data(), content_.data() + at_, n);
   at_ += n;
   return n;
@@ -19,7 +17,8 @@ std::optional<std::size_t> StringFile::read(std::span<char> buffer) {
 std::unique_ptr<InputFile> FakeFileSystem::openForReading(const std::string& diskName) {
   const auto file = files.find(diskName);
   if (file == files.end() || unopenable.contains(diskName)) return nullptr;
-  return std::make_unique<StringFile>(file->second, readChunk, readFailsAfter);
+  return std::make_unique<StringFile>(file->second, std::numeric_limits<std::size_t>::max(),
+                                      readFailsAfter);
 }
 
 bool FakeFileSystem::replaceFile(const std::string& diskName, std::string_view bytes) {
@@ -33,11 +32,7 @@ bool FakeFileSystem::replaceFile(const std::string& diskName, std::string_view b
 
 int ScriptedRandom::draw() {
   ++draws_;
-  if (!values_.empty()) {
-    const int value = values_[next_];
-    next_ = (next_ + 1) % values_.size();
-    return value;
-  }
+  if (!values_.empty()) return values_[next_++ % values_.size()];
   state_ = state_ * 1103515245u + 12345u;
   return static_cast<int>((state_ >> 16) & 0x7FFF);
 }

@@ -28,8 +28,6 @@ class FakeConsole {
   Console& console() { return console_; }
   operator Console&() { return console_; }
   std::string output() const { return out_.str(); }
-  // Discards what has been written so far.
-  void clearOutput() { out_.str(""); }
 
  private:
   std::istringstream in_;
@@ -56,19 +54,15 @@ class StringFile final : public InputFile {
 
 class FakeFileSystem final : public FileSystem {
  public:
-  // Content by name on disk.
-  std::map<std::string, std::string> files;
+  std::map<std::string, std::string> files;  // content by name on disk
   // Names that exist but open as nothing (folders, unreadable files); a
   // save to one of them fails.
   std::set<std::string> unopenable;
-  // Reads hand out at most this many bytes at a time.
-  std::size_t readChunk = std::numeric_limits<std::size_t>::max();
   // A read fails once this many bytes of a file have been handed out.
   std::optional<std::size_t> readFailsAfter;
   // A save of more bytes than this fails, as on a full disk.
   std::optional<std::size_t> saveFailsAfter;
-  // Every name a save was asked for, in order.
-  std::vector<std::string> saveRequests;
+  std::vector<std::string> saveRequests;  // every name a save was asked for, in order
 
   std::unique_ptr<InputFile> openForReading(const std::string& diskName) override;
   bool replaceFile(const std::string& diskName, std::string_view bytes) override;

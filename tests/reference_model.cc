@@ -8,44 +8,23 @@
 namespace haravoija::testing {
 namespace {
 
+// Steps by direction code 1..8: DownRight, UpRight, UpLeft, DownLeft, Right,
+// Down, Left, Up.
 const int kRowStep[9] = {0, 1, -1, -1, 1, 0, 1, 0, -1};
 const int kColumnStep[9] = {0, 1, 1, -1, -1, 1, 0, -1, 0};
 
 // Shared letters of the placement, or -1 when it does not fit.
 int sharedAt(const Grid& grid, std::string_view word, int code, int row, int column) {
-  const int length = static_cast<int>(word.size());
-  const int lastRow = row + (length - 1) * kRowStep[code];
-  const int lastColumn = column + (length - 1) * kColumnStep[code];
-  if (lastRow < 0 || lastRow >= grid.rowCount() || lastColumn < 0 ||
-      lastColumn >= grid.columnCount()) {
-    return -1;
-  }
   int shared = 0;
-  for (int k = 0; k < length; ++k) {
-    const unsigned char cell = grid.cell(row + k * kRowStep[code], column + k * kColumnStep[code]);
-    const unsigned char letter = toUpperLetter(static_cast<unsigned char>(word[k]));
-    if (cell == ' ') continue;
-    if (cell != letter) return -1;
-    ++shared;
+  for (int k = 0; k < static_cast<int>(word.size()); ++k) {
+    const int r = row + k * kRowStep[code];
+    const int c = column + k * kColumnStep[code];
+    if (r < 0 || r >= grid.rowCount() || c < 0 || c >= grid.columnCount()) return -1;
+    const unsigned char cell = grid.cell(r, c);
+    if (cell != ' ' && cell != toUpperLetter(static_cast<unsigned char>(word[k]))) return -1;
+    shared += cell != ' ';
   }
   return shared;
-}
-
-// One pass over the words; the refused ones are returned (a strict pass
-// stops at the first).
-std::vector<std::string> attempt(Grid& grid, const std::vector<std::string>& words, bool children,
-                                 bool strict, RandomSource& random,
-                                 std::vector<Placement>& placements) {
-  std::vector<std::string> refused;
-  for (const std::string& word : words) {
-    if (const auto placement = referencePlaceWord(grid, word, children, random)) {
-      placements.push_back(*placement);
-    } else {
-      refused.push_back(word);
-      if (strict) break;
-    }
-  }
-  return refused;
 }
 
 }  // namespace
@@ -58,18 +37,17 @@ std::optional<Placement> referencePlaceWord(Grid& grid, std::string_view word, b
   const int a = random.draw() * rows / 32767;
   const int b = random.draw() * columns / 32767;
   const int e = random.draw() * 8 / 32767;
-
   int bestShared = -1;
   Placement best;
   for (int d = 0; d < 8; ++d) {
     int code = (d + e) % 8 + 1;
     if (children) code = (code == 2 || code == 3 || code == 4 || code == 5) ? 5 : 6;
     for (int i = 0; i < rows; ++i) {
-      const int row = (a + i) % rows;
       for (int j = 0; j < columns; ++j) {
+        const int row = (a + i) % rows;
         const int column = (b + j) % columns;
         const int shared = sharedAt(grid, word, code, row, column);
-        if (shared >= 0 && shared > bestShared && shared < length - 1) {
+        if (shared > bestShared && shared < length - 1) {
           bestShared = shared;
           best = {row, column, static_cast<Direction>(code)};
         }
@@ -90,51 +68,58 @@ ReferenceRun referenceBuildGrid(Grid& grid, const std::vector<std::string>& word
                                 Sizing sizing, int rows, int columns, RandomSource& random) {
   ReferenceRun run;
   const int n = static_cast<int>(words.size());
-  auto resetTo = [&](int r, int c) {
-    grid.reset(r, c);
+  // One pass over the words on the emptied grid; the refused ones are
+  // returned (a strict pass stops at the first).
+  auto attempt = [&](bool strict) {
+    grid.clear();
     run.placements.clear();
+    ++run.attempts;
+    std::vector<std::string> refused;
+    for (const std::string& word : words) {
+      if (const auto placement = referencePlaceWord(grid, word, children, random)) {
+        run.placements.push_back(*placement);
+      } else {
+        refused.push_back(word);
+        if (strict) break;
+      }
+    }
+    return refused;
   };
   if (sizing == Sizing::kFixed) {
     const int attemptLimit = 1000 / n + 10;
-    resetTo(rows, columns);
+    grid.reset(rows, columns);
     for (int i = 0; i < attemptLimit; ++i) {
-      ++run.attempts;
-      if (attempt(grid, words, children, true, random, run.placements).empty()) return run;
-      resetTo(rows, columns);
+      if (attempt(true).empty()) return run;
     }
     std::size_t tolerance = 1;
     int counter = 0;
     for (;;) {
-      ++run.attempts;
-      run.unplacedWords = attempt(grid, words, children, false, random, run.placements);
+      run.unplacedWords = attempt(false);
       if (counter >= attemptLimit / 5) {
-        resetTo(rows, columns);
         ++tolerance;
         counter = 1;
       } else if (run.unplacedWords.size() > tolerance) {
-        resetTo(rows, columns);
         ++counter;
       } else {
         return run;
       }
     }
   }
-  const int sizeStepLimit = 500 / n + 5;
-  resetTo(1, 1);
+  // The estimate: each word placed in turn, the grid growing until it fits;
+  // then the search from one column less, square.
+  grid.reset(1, 1);
   for (const std::string& word : words) {
     while (!referencePlaceWord(grid, word, children, random)) grid.grow();
   }
-  const int side = grid.columnCount() == 1 ? 1 : grid.columnCount() - 1;
-  resetTo(side, side);
+  const int side = std::max(1, grid.columnCount() - 1);
+  grid.reset(side, side);
   int counter = 0;
   for (;;) {
-    if (++counter == sizeStepLimit) {
+    if (++counter == 500 / n + 5) {
       counter = 0;
       grid.grow();
     }
-    ++run.attempts;
-    if (attempt(grid, words, children, true, random, run.placements).empty()) return run;
-    resetTo(grid.rowCount(), grid.columnCount());
+    if (attempt(true).empty()) return run;
   }
 }
 

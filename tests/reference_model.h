@@ -24,8 +24,7 @@ std::optional<Placement> referencePlaceWord(Grid& grid, std::string_view word, b
 struct ReferenceRun {
   std::vector<std::string> unplacedWords;
   int attempts = 0;
-  // Where each word of grid.placedWords went, in the same order.
-  std::vector<Placement> placements;
+  std::vector<Placement> placements;  // of grid.placedWords, in the same order
 };
 
 // The generation run on a grid created by the caller, placing with

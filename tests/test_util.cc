@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,7 +14,6 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-#include <thread>
 
 namespace haravoija::testing {
 
@@ -38,33 +38,24 @@ std::filesystem::path TempDir::write(const std::string& name, const std::string&
 
 std::size_t occurrences(const std::string& text, const std::string& part) {
   std::size_t n = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-    ++n;
-  }
+  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
   return n;
+}
+
+std::vector<std::string> split(std::string_view text, char separator) {
+  std::vector<std::string> parts;
+  for (std::size_t at = 0; !text.empty() && at <= text.size();) {
+    const std::size_t end = std::min(text.find(separator, at), text.size());
+    parts.emplace_back(text.substr(at, end - at));
+    at = end + 1;
+  }
+  return parts;
 }
 
 std::string readFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
-
-namespace {
-
-constexpr unsigned kRunTimeLimitSeconds = 60;
-
-std::string slurp(int fd) {
-  std::string text;
-  char buffer[65536];
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n <= 0) break;
-    text.append(buffer, static_cast<std::size_t>(n));
-  }
-  return text;
-}
-
-}  // namespace
 
 RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
                     const std::filesystem::path& workDir, const RunOptions& options) {
@@ -79,23 +70,22 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& inp
   const pid_t pid = ::fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
-    const int in = ::open(inPath.c_str(), O_RDONLY);
-    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (in < 0 || out < 0 || err < 0 || ::chdir(workDir.c_str()) != 0) ::_exit(127);
-    ::dup2(in, 0);
-    ::dup2(out, 1);
-    ::dup2(err, 2);
     int pipeEnds[2];
-    if (options.stdoutClosed &&
-        (::pipe(pipeEnds) != 0 || ::close(pipeEnds[0]) != 0 || ::dup2(pipeEnds[1], 1) < 0)) {
+    if (::dup2(::open(inPath.c_str(), O_RDONLY), 0) < 0 ||
+        ::dup2(::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1) < 0 ||
+        ::dup2(::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2) < 0 ||
+        ::chdir(workDir.c_str()) != 0 ||
+        (options.stdoutClosed &&
+         (::pipe(pipeEnds) != 0 || ::close(pipeEnds[0]) != 0 || ::dup2(pipeEnds[1], 1) < 0))) {
       ::_exit(127);
     }
     // The program starts as from a shell, whatever the test process ignores.
     ::signal(SIGPIPE, SIG_DFL);
     // A run that hangs or loops (a prompt repeated for ever at the end of
     // input) is killed instead of stalling the suite and filling the disk.
-    ::alarm(kRunTimeLimitSeconds);
+    const long ms = options.timeout.count() > 0 ? options.timeout.count() : 60'000;
+    const itimerval timer{{0, 0}, {ms / 1000, ms % 1000 * 1000}};
+    ::setitimer(ITIMER_REAL, &timer, nullptr);
     ::setenv("LC_ALL", "C", 1);
     for (const std::string& entry : options.env) ::putenv(const_cast<char*>(entry.c_str()));
     if (options.fileSizeLimit) {
@@ -103,40 +93,25 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& inp
       const rlimit limit{*options.fileSizeLimit, *options.fileSizeLimit};
       if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(127);
     }
+    std::vector<std::string> words = args;
+    words.insert(words.begin(), options.binary.empty() ? HARAVOIJA_BINARY : options.binary);
     std::vector<char*> argv;
-    std::string binary = options.binary.empty() ? HARAVOIJA_BINARY : options.binary;
-    argv.push_back(binary.data());
-    std::vector<std::string> copies(args);
-    for (std::string& arg : copies) argv.push_back(arg.data());
+    for (std::string& word : words) argv.push_back(word.data());
     argv.push_back(nullptr);
-    ::execv(binary.c_str(), argv.data());
+    ::execv(argv[0], argv.data());
     ::_exit(127);
   }
-  RunResult result;
   int status = 0;
   rusage usage{};
-  const auto deadline = std::chrono::steady_clock::now() + options.timeout;
-  for (;;) {
-    const pid_t done = ::wait4(pid, &status, options.timeout.count() > 0 ? WNOHANG : 0, &usage);
-    if (done == pid) break;
-    if (done < 0 && errno != EINTR) throw std::runtime_error("wait4 failed");
-    if (done == 0 && std::chrono::steady_clock::now() >= deadline) {
-      ::kill(pid, SIGKILL);
-      result.timedOut = true;
-      while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
-      }
-      break;
-    }
-    if (done == 0) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  while (::wait4(pid, &status, 0, &usage) < 0) {
+    if (errno != EINTR) throw std::runtime_error("wait4 failed");
   }
+  RunResult result;
   result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  result.timedOut = WIFSIGNALED(status) && WTERMSIG(status) == SIGALRM;
   result.maxRssKb = usage.ru_maxrss;
-  const int outFd = ::open(outPath.c_str(), O_RDONLY);
-  const int errFd = ::open(errPath.c_str(), O_RDONLY);
-  result.out = slurp(outFd);
-  result.err = slurp(errFd);
-  ::close(outFd);
-  ::close(errFd);
+  result.out = readFile(outPath);
+  result.err = readFile(errPath);
   return result;
 }
 

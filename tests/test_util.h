@@ -8,6 +8,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace haravoija::testing {
@@ -30,26 +31,26 @@ class TempDir {
 // How often `part` occurs in `text`, overlapping occurrences included.
 std::size_t occurrences(const std::string& text, const std::string& part);
 
+// The parts of `text` between separators ("a/b/" gives "a", "b" and ""); none
+// for an empty text.
+std::vector<std::string> split(std::string_view text, char separator = ' ');
+
 // Reads a whole file as bytes ("" when missing).
 std::string readFile(const std::filesystem::path& path);
 
 struct RunResult {
-  // The exit status, or 128 plus the signal that ended the program.
-  int exitStatus = -1;
+  int exitStatus = -1;  // or 128 plus the signal that ended the program
   std::string out;
   std::string err;
-  // True when the watchdog had to kill the program.
-  bool timedOut = false;
-  // The program's peak resident memory in kilobytes.
-  long maxRssKb = 0;
+  bool timedOut = false;  // killed by the watchdog's SIGALRM
+  long maxRssKb = 0;      // the program's peak resident memory
 };
 
 // Limits and plumbing for one run of the binary.
 struct RunOptions {
   // Entries "NAME=value" added to the environment (LC_ALL=C is set first).
   std::vector<std::string> env;
-  // Kills the program (SIGKILL, timedOut set) once this has passed; zero
-  // leaves only the one-minute alarm below.
+  // The watchdog's time; zero for a minute.
   std::chrono::milliseconds timeout{0};
   // RLIMIT_FSIZE in bytes, with SIGXFSZ ignored so that an oversized write
   // fails with EFBIG instead of killing the program.
@@ -59,13 +60,13 @@ struct RunOptions {
   std::optional<std::filesystem::path> stdinPath;
   // Standard output is a pipe that nobody reads (closed before the start).
   bool stdoutClosed = false;
-  // The program to run; empty for haravoija itself.
-  std::string binary;
+  std::string binary;  // the program to run; empty for haravoija itself
 };
 
 // Runs the binary in `workDir` with `args`, feeding `input` on standard
 // input, under LC_ALL=C unless the options' environment says otherwise. A
-// run still going after a minute is killed by SIGALRM (exitStatus 128 + 14).
+// run still going when the watchdog's time is up is killed by SIGALRM
+// (exitStatus 128 + 14, timedOut set).
 RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
                     const std::filesystem::path& workDir, const RunOptions& options = {});
 

@@ -9,88 +9,65 @@
 
 #include "fakes.h"
 #include "puzzle/fill.h"
+#include "test_util.h"
 
 namespace haravoija {
 namespace {
 
 using Rows = std::vector<std::string>;
-using testing::ScriptedRandom;
+using testing::split;
+using enum Sizing;
 
 TEST(BuildGridTest, WorkedExamples) {
-  struct Case {
+  const struct {
     const char* what;
-    Rows words;
+    const char* words;
     Sizing sizing;
-    int rows, columns;
-    int expectedRows, expectedColumns;
-    Rows unplaced;
+    int rows, columns, expectedRows, expectedColumns;
+    const char* unplaced;
     int attempts;
-  };
-  const std::vector<Case> cases = {
+  } cases[] = {
       // The estimate ends at 4 x 5; the search fails 504 times at 4 x 4
       // (one attempt short of the step limit 505) and succeeds at 4 x 5.
-      {"one five-letter word", {"kissa"}, Sizing::kSmallest, 1, 1, 4, 5, {}, 505},
-      {"one two-letter word", {"ab"}, Sizing::kSmallest, 1, 1, 1, 2, {}, 505},
+      {"one five-letter word", "kissa", kSmallest, 1, 1, 4, 5, "", 505},
+      {"one two-letter word", "ab", kSmallest, 1, 1, 1, 2, "", 505},
       // Every attempt at 1 x 1 places nothing; the tolerance rises until it
       // holds all three words: 343 strict attempts (1000 / 3 + 10), then
       // tolerant ones with the counter at 0..68 for tolerance 1, at 1..68 for
       // tolerance 2, and one for tolerance 3.
-      {"fixed 1 x 1",
-       {"kissa", "koira", "ab"},
-       Sizing::kFixed,
-       1,
-       1,
-       1,
-       1,
-       {"kissa", "koira", "ab"},
-       343 + 69 + 68 + 1},
-      {"fixed size that holds all",
-       {"kissa", "koira", "ab"},
-       Sizing::kFixed,
-       10,
-       10,
-       10,
-       10,
-       {},
-       1},
+      {"fixed 1 x 1", "kissa koira ab", kFixed, 1, 1, 1, 1, "kissa koira ab", 343 + 69 + 68 + 1},
+      {"fixed size that holds all", "kissa koira ab", kFixed, 10, 10, 10, 10, "", 1},
       // "abc" fits no 2 x 2 grid: after the strict attempts the first
       // tolerant attempt leaves out just that word.
-      {"fixed size that leaves one out",
-       {"abc", "de", "fg"},
-       Sizing::kFixed,
-       2,
-       2,
-       2,
-       2,
-       {"abc"},
-       344},
+      {"fixed size that leaves one out", "abc de fg", kFixed, 2, 2, 2, 2, "abc", 344},
       // A word of one letter fits nowhere and is left out in list order.
-      {"one-letter word", {"kissa", "a", "ab"}, Sizing::kFixed, 2, 5, 2, 5, {"a"}, 1},
-      {"only a one-letter word", {"a"}, Sizing::kSmallest, 1, 1, 1, 1, {"a"}, 0},
+      {"one-letter word", "kissa a ab", kFixed, 2, 5, 2, 5, "a", 1},
+      {"only a one-letter word", "a", kSmallest, 1, 1, 1, 1, "a", 0},
       // 1 x 1: 1010 strict attempts, then a tolerant one may leave out one;
       // the one-letter word joins the left-out words in list order.
-      {"counts below one", {"ab", "a"}, Sizing::kFixed, 0, -3, 1, 1, {"ab", "a"}, 1010 + 1},
+      {"counts below one", "ab a", kFixed, 0, -3, 1, 1, "ab a", 1010 + 1},
   };
-  for (const Case& c : cases) {
-    ScriptedRandom random;
+  for (const auto& c : cases) {
+    testing::ScriptedRandom random;
     Grid grid = create(1, 1);
-    const BuildResult result = buildGrid(grid, c.words, false, c.sizing, c.rows, c.columns, random);
+    const Rows words = split(c.words);
+    const BuildResult result = buildGrid(grid, words, false, c.sizing, c.rows, c.columns, random);
     EXPECT_EQ(result.status, BuildResult::Status::kBuilt) << c.what;
     EXPECT_EQ(grid.rowCount(), c.expectedRows) << c.what;
     EXPECT_EQ(grid.columnCount(), c.expectedColumns) << c.what;
-    EXPECT_EQ(result.unplacedWords, c.unplaced) << c.what;
+    EXPECT_EQ(result.unplacedWords, split(c.unplaced)) << c.what;
     EXPECT_EQ(result.attempts, c.attempts) << c.what;
     // The placed words and the left-out ones together are the list.
-    EXPECT_EQ(grid.placedWords.size() + c.unplaced.size(), c.words.size()) << c.what;
+    EXPECT_EQ(grid.placedWords.size() + result.unplacedWords.size(), words.size()) << c.what;
   }
 }
 
 TEST(BuildGridTest, NoWordsNoRun) {
-  ScriptedRandom random;
+  testing::ScriptedRandom random;
   Grid grid = create(2, 3);
   grid.setCell(0, 0, 'X');
-  const BuildResult result = buildGrid(grid, {}, false, Sizing::kSmallest, 1, 1, random);
-  EXPECT_EQ(result.status, BuildResult::Status::kNoWords);
+  EXPECT_EQ(buildGrid(grid, {}, false, kSmallest, 1, 1, random).status,
+            BuildResult::Status::kNoWords);
   EXPECT_EQ(grid.rows, (Rows{"X  ", "   "}));
   EXPECT_EQ(random.draws(), 0);
 }
@@ -99,40 +76,29 @@ TEST(BuildGridTest, NoWordsNoRun) {
 // cell: they pin the scaling of rand(), the scan, the run and the fill. The
 // grids were computed with the tests' plain reference scan and rand() >> 16.
 TEST(BuildGridTest, GoldenPuzzlesForFixedSeeds) {
-  const Rows words = {"hevonen", "koira", "kissa", "lintu", "kala"};
-  struct Case {
-    bool children;
-    Rows placed;
-    Rows filled;
-  };
-  const std::vector<Case> cases = {
-      {false,
-       {"NENOVEH", "    LK ", " K  IO ", " A SNI ", " LS TR ", " A  UA "},
-       {"NENOVEH", "EVTMLKG", "CKGYIOA", "\217ASSNIZ", "RLS\216TRG", "\231ABOUAT"}},
-      {true,
-       {"HEVONEN", "LINTUKK", "     OA", "     IL", "     RA", " KISSA "},
-       {"HEVONEN", "LINTUKK", "EVTMGOA", "CGYA\217IL", "SZR\216GRA", "\231KISSAB"}},
-  };
-  for (const Case& c : cases) {
+  const Rows words = split("hevonen koira kissa lintu kala");
+  const char* const placed[] = {"NENOVEH/    LK / K  IO / A SNI / LS TR / A  UA ",
+                                "HEVONEN/LINTUKK/     OA/     IL/     RA/ KISSA "};
+  const char* const filled[] = {"NENOVEH/EVTMLKG/CKGYIOA/\217ASSNIZ/RLS\216TRG/\231ABOUAT",
+                                "HEVONEN/LINTUKK/EVTMGOA/CGYA\217IL/SZR\216GRA/\231KISSAB"};
+  PlatformRandom random;
+  for (const bool children : {false, true}) {
     std::srand(20261207);
-    PlatformRandom random;
     Grid grid = create(1, 1);
-    const BuildResult result = buildGrid(grid, words, c.children, Sizing::kSmallest, 1, 1, random);
-    EXPECT_EQ(result.attempts, 105);
-    EXPECT_EQ(grid.rows, c.placed) << c.children;
+    EXPECT_EQ(buildGrid(grid, words, children, kSmallest, 1, 1, random).attempts, 105);
+    EXPECT_EQ(grid.rows, split(placed[children], '/')) << children;
     EXPECT_EQ(grid.placedWords, words);
     fillRandom(grid, random);
-    EXPECT_EQ(grid.rows, c.filled) << c.children;
+    EXPECT_EQ(grid.rows, split(filled[children], '/')) << children;
   }
 
   std::srand(7);
-  PlatformRandom random;
   Grid grid = create(4, 4);
-  const BuildResult fixed = buildGrid(grid, {"hevonen", "koira", "kissa", "lintu", "kala", "uu"},
-                                      false, Sizing::kFixed, 4, 4, random);
-  EXPECT_EQ(fixed.unplacedWords, (Rows{"hevonen", "koira", "kissa", "lintu"}));
+  const BuildResult fixed =
+      buildGrid(grid, split("hevonen koira kissa lintu kala uu"), false, kFixed, 4, 4, random);
+  EXPECT_EQ(fixed.unplacedWords, split("hevonen koira kissa lintu"));
   EXPECT_EQ(fixed.attempts, 283);
-  EXPECT_EQ(grid.rows, (Rows{"    ", "U   ", " U  ", "KALA"}));
+  EXPECT_EQ(grid.rows, split("    /U   / U  /KALA", '/'));
 }
 
 }  // namespace
