@@ -1,5 +1,6 @@
-// Tests of reading saved pages back: what a page gives, and the pages that
-// are refused, hand-edited, cut short, endless or not pages at all.
+// Tests of reading saved pages back, of this version and older ones, and of
+// endless input refused after a bounded read (damaged pages are refused in
+// the key command's test, with their messages).
 #include "key/puzzle_page.h"
 
 #include <gtest/gtest.h>
