@@ -1,173 +1,232 @@
-// Tests of the answer-key command on an in-memory disk: pages done and
-// pages refused in one run, options, messages and exit statuses.
+// Tests of the answer-key command on an in-memory disk: the console key and
+// the JSON of a small page byte for byte, pages done and pages refused in
+// one run, options, messages and exit statuses.
 #include "app/key_program.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "fakes.h"
 #include "output/document.h"
 #include "puzzle/grid.h"
+#include "text/charset.h"
 
 namespace haravoija {
 namespace {
 
-using testing::FakeConsole;
-using testing::FakeFileSystem;
-
-std::string replaced(std::string text, const std::string& from, const std::string& to) {
-  return text.replace(text.find(from), from.size(), to);
-}
-
-// A page of a 2 x 3 grid titled "El\204imet" (CP850) with KISSA nowhere.
-std::string goodPage() {
+// K I S A
+// A B B A
+// Ä T A T    SB lies twice from the S, Koira nowhere; A and T are left over.
+std::string page(const std::string& phrase) {
   Grid grid;
-  grid.rows = {"KOI", "\216TI"};
-  grid.placedWords = {"koi", "\204t", "kissa"};
-  return puzzleDocument(grid, "El\204imet");
+  grid.rows = {"KISA", "ABBA", "\216TAT"};
+  grid.placedWords = {"abba", "kisa", "koira", "sb", "\204t"};
+  grid.hiddenPhrase = phrase;
+  return puzzleDocument(grid, "Sanat & <\204>");
 }
 
-struct KeyRun {
-  explicit KeyRun(Charset charset = Charset::kPassthrough) : out("", charset), err("", charset) {
-    files.files["a.html"] = goodPage();
-    files.files["b.HTM"] = goodPage();
-    // Cut in the middle of the word list.
-    files.files["rikki.html"] = goodPage().substr(0, goodPage().find("<br>Koi") + 5);
-    files.files["sanat.txt"] = "kissa koira\n";
-    files.files["solu.html"] = replaced(goodPage(), "<b>K</b>", "<b>KK</b>");
-  }
-  int operator()(std::vector<std::string> args) {
-    args.insert(args.begin(), "haravoija-ratkaisu");
-    KeyEnvironment env{out.console(), err.console(), files};
-    return runKeyProgram(args, env);
-  }
-  FakeConsole out;
-  FakeConsole err;
-  FakeFileSystem files;
-};
+std::string saved(const std::string& name) {
+  return "\nRatkaisusivu tallennettu tiedostoon " + name + ".\n";
+}
+
+std::string error(const std::string& text) { return "haravoija-ratkaisu: " + text + "\n"; }
 
 const std::string kKey =
-    "Ratkaisu: El\204imet\n"
-    "Ruudukko 2 x 3, 3 sanaa\n"
+    "Ratkaisu: Sanat & <\204>\n"
+    "Ruudukko 3 x 4, 5 sanaa\n"
     "\n"
-    "K O I\n"
-    "\216 T .\n"
+    "K I S A\n"
+    "A B B A\n"
+    "\216 T . .\n"
     "\n"
     "Sanat (rivi, sarake, suunta):\n"
-    "  Kissa  ei l\224ytynyt\n"
-    "  Koi    1, 1 oikealle\n"
-    "  \216t     2, 1 oikealle\n"
-    "\n";
+    "  Abba   2, 1 oikealle\n"
+    "  Kisa   1, 1 oikealle\n"
+    "  Koira  ei l\224ytynyt\n"
+    "  Sb     1, 3 alas vasemmalle; 1, 3 alas (2 kertaa)\n"
+    "  \216t     3, 1 oikealle\n";
+const std::string kSpelt =
+    "\nPiilolause: A t\nJ\204ljelle j\204\204v\204t kirjaimet muodostavat piilolauseen.\n";
+const std::string kNotSpelt =
+    "\nPiilolause: T a\nJ\204ljelle j\204\204v\204t kirjaimet eiv\204t muodosta piilolausetta.\n";
+const std::string kJson =
+    "{\"title\":\"Sanat & <\303\244>\",\"rows\":3,\"columns\":4,"
+    "\"grid\":[\"KISA\",\"ABBA\",\"\303\204TAT\"],\"words\":["
+    "{\"word\":\"Abba\",\"occurrences\":[{\"row\":2,\"column\":1,\"direction\":\"E\","
+    "\"endRow\":2,\"endColumn\":4}]},"
+    "{\"word\":\"Kisa\",\"occurrences\":[{\"row\":1,\"column\":1,\"direction\":\"E\","
+    "\"endRow\":1,\"endColumn\":4}]},"
+    "{\"word\":\"Koira\",\"occurrences\":[]},"
+    "{\"word\":\"Sb\",\"occurrences\":["
+    "{\"row\":1,\"column\":3,\"direction\":\"SW\",\"endRow\":2,\"endColumn\":2},"
+    "{\"row\":1,\"column\":3,\"direction\":\"S\",\"endRow\":2,\"endColumn\":3}]},"
+    "{\"word\":\"\303\204t\",\"occurrences\":[{\"row\":3,\"column\":1,\"direction\":\"E\","
+    "\"endRow\":3,\"endColumn\":2}]}],";
+const std::string kJsonA = kJson + "\"phrase\":\"A t\",\"phraseMatches\":true}";
+const std::string kJsonB = kJson + "\"phrase\":null,\"phraseMatches\":null}";
 
-TEST(KeyProgramTest, DoesEveryGoodPageAndReportsEachBadOne) {
-  KeyRun run;
-  EXPECT_EQ(run({"a.html", "puuttuu.html", "rikki.html", "solu.html", "sanat.txt", "b.HTM"}),
-            kKeyPageFailed);
-  EXPECT_EQ(run.err.output(),
-            "haravoija-ratkaisu: puuttuu.html: tiedostoa ei voi avata\n"
-            "haravoija-ratkaisu: rikki.html: sivu loppuu kesken\n"
-            "haravoija-ratkaisu: solu.html: sivun kirjainruudukko on vioittunut\n"
-            "haravoija-ratkaisu: sanat.txt: tiedosto ei ole Haravoijan tallentama "
-            "ristikkosivu\n");
-  EXPECT_EQ(run.out.output(), kKey + "Ratkaisusivu tallennettu tiedostoon a-ratkaisu.html.\n\n" +
-                                  kKey + "Ratkaisusivu tallennettu tiedostoon b-ratkaisu.html.\n");
-  EXPECT_EQ(run.files.saveRequests,
-            (std::vector<std::string>{"a-ratkaisu.html", "b-ratkaisu.html"}));
-  EXPECT_TRUE(run.files.files["a-ratkaisu.html"].starts_with("<!DOCTYPE html>"));
+struct Outcome {
+  int status = 0;
+  std::string out = "";
+  std::string err = "";
+  std::vector<std::string> saves = {};
+  std::map<std::string, std::string> files = {};  // the disk afterwards
+};
 
-  KeyRun good;
-  EXPECT_EQ(good({"a.html"}), kKeyDone);
-  EXPECT_EQ(good.err.output(), "");
+// Runs the command on a disk that holds `files` and the pages a.html (with
+// a phrase the leftover letters spell), b.HTM (without a phrase), c.html
+// (with one they do not spell) and lukittu.html, whose key cannot be saved.
+Outcome runKey(std::vector<std::string> args, std::map<std::string, std::string> files = {},
+               Charset charset = Charset::kPassthrough) {
+  testing::FakeConsole out("", charset);
+  testing::FakeConsole err("", charset);
+  testing::FakeFileSystem disk;
+  disk.files = std::move(files);
+  disk.files.insert({{"a.html", page("A t")},
+                     {"b.HTM", page("")},
+                     {"c.html", page("T a")},
+                     {"lukittu.html", page("")}});
+  disk.unopenable.insert("lukittu-ratkaisu.html");
+  args.insert(args.begin(), "haravoija-ratkaisu");
+  KeyEnvironment env{out.console(), err.console(), disk};
+  const int status = runKeyProgram(args, env);
+  return {status, out.output(), err.output(), disk.saveRequests, disk.files};
+}
+
+TEST(KeyProgramTest, ShowsEachKeyOrItsJsonAndSavesItsPage) {
+  const std::string missing = error("puuttuu.html: tiedostoa ei voi avata");
+  struct Case {
+    std::vector<std::string> args;
+    Outcome expected;
+  };
+  const std::vector<Case> cases = {
+      {{"a.html", "b.HTM", "c.html"},
+       {kKeyDone,
+        kKey + kSpelt + saved("a-ratkaisu.html") + "\n" + kKey + saved("b-ratkaisu.html") + "\n" +
+            kKey + kNotSpelt + saved("c-ratkaisu.html"),
+        "",
+        {"a-ratkaisu.html", "b-ratkaisu.html", "c-ratkaisu.html"}}},
+      {{"-o", "avain.html", "b.HTM"}, {kKeyDone, kKey + saved("avain.html"), "", {"avain.html"}}},
+      {{"-o", "a.html", "a.html"},
+       {kKeyPageFailed, "",
+        error("a.html: ratkaisusivu korvaisi ristikkosivun; anna toinen nimi valitsimella -o")}},
+      {{"lukittu.html", "b.HTM"},
+       {kKeyPageFailed,
+        kKey + saved("b-ratkaisu.html"),
+        error("lukittu.html: ratkaisusivua ei voitu tallentaa tiedostoon lukittu-ratkaisu.html"),
+        {"lukittu-ratkaisu.html", "b-ratkaisu.html"}}},
+      {{"--json", "a.html"}, {kKeyDone, kJsonA + "\n", "", {"a-ratkaisu.html"}}},
+      {{"a.html", "puuttuu.html", "b.HTM", "--json"},
+       {kKeyPageFailed,
+        "[\n" + kJsonA + ",\n" + kJsonB + "\n]\n",
+        missing,
+        {"a-ratkaisu.html", "b-ratkaisu.html"}}},
+      {{"--json", "puuttuu.html", "puuttuu.html"}, {kKeyPageFailed, "[\n]\n", missing + missing}},
+      {{"a.html", "-h"}, {kKeyDone, keyHelpText()}},
+      {{"--help"}, {kKeyDone, keyHelpText()}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args.front());
+    const Outcome outcome = runKey(c.args);
+    EXPECT_EQ(outcome.status, c.expected.status);
+    EXPECT_EQ(outcome.out, c.expected.out);
+    EXPECT_EQ(outcome.err, c.expected.err);
+    EXPECT_EQ(outcome.saves, c.expected.saves);
+  }
+}
+
+TEST(KeyProgramTest, TheKeyPageGoesToItsFileOrToStandardOutput) {
+  const std::string document = runKey({"a.html"}).files["a-ratkaisu.html"];
+  EXPECT_TRUE(document.starts_with("<!DOCTYPE html>\n")) << document;
+  const Outcome piped = runKey({"a.html", "-o", "-"});
+  EXPECT_EQ(piped.out, document);
+  EXPECT_TRUE(piped.saves.empty());
+}
+
+TEST(KeyProgramTest, AUtf8TerminalSeesItsOwnLettersInNamesAndKeys) {
+  // The name as the terminal passes it is the name on disk; the JSON is
+  // UTF-8 already and not converted again.
+  const Outcome key =
+      runKey({"\303\244.html", "\303\266.html"}, {{"\303\244.html", page("A t")}}, Charset::kUtf8);
+  EXPECT_EQ(key.out, fromCp850(kKey + kSpelt + saved("\204-ratkaisu.html"), Charset::kUtf8));
+  EXPECT_EQ(key.err, error("\303\266.html: tiedostoa ei voi avata"));
+  EXPECT_EQ(key.saves, std::vector<std::string>{"\303\244-ratkaisu.html"});
+  EXPECT_EQ(runKey({"--json", "a.html"}, {}, Charset::kUtf8).out, kJsonA + "\n");
+}
+
+TEST(KeyProgramTest, EachPageThatIsNoWholeSavedPageGetsItsErrorAndStatusOne) {
+  const std::string good = page("A t");
+  const auto upTo = [&](const std::string& marker) { return good.substr(0, good.find(marker)); };
+  const auto replaced = [&](const std::string& from, const std::string& to) {
+    EXPECT_NE(good.find(from), std::string::npos) << from;
+    return std::string(good).replace(good.find(from), from.size(), to);
+  };
+  const std::string rows = upTo("</table>\r\n</td>").substr(good.find("<tr><td align"));
+  const auto square = [](int height, int width) {
+    Grid grid;
+    grid.rows.assign(height, std::string(width, 'A'));
+    grid.placedWords = {"AA"};
+    return puzzleDocument(grid, "t");
+  };
+  const std::string tooLarge =
+      "sivu on suurempi kuin Haravoijan ristikkosivut (ruudukko enint\204\204n 1000 x 1000)";
+  const std::vector<std::array<std::string, 3>> pages = {
+      {"sanat.txt", "kissa koira\n", "tiedosto ei ole Haravoijan tallentama ristikkosivu"},
+      {"alku.html", upTo("<!--Ristikko-->"), "sivulla ei ole kirjainruudukkoa"},
+      {"rivit.html", replaced(rows, ""), "sivulla ei ole kirjainruudukkoa"},
+      {"ruudukko.html", upTo("\r\n</table>"), "sivu loppuu kesken"},
+      {"lista.html", upTo("<br>Koira"), "sivu loppuu kesken"},
+      {"sana.html", upTo("<br>Koira") + "<br>Ko", "sivu loppuu kesken"},
+      {"solu.html", replaced("<td align = \"center\"><b>K</b></td>", ""),
+       "ruudukon rivit ovat eri pituisia"},
+      {"kaksi.html", replaced("<b>K</b>", "<b>KK</b>"), "sivun kirjainruudukko on vioittunut"},
+      {"tyhja.html", replaced(rows, "<tr></tr>\r\n"), "sivun kirjainruudukko on vioittunut"},
+      {"auki.html", replaced("</tr>\r\n</table>", "\r\n</table>"),
+       "sivun kirjainruudukko on vioittunut"},
+      {"teksti.html", replaced("</tr>\r\n<tr>", "</tr>\r\nhei\r\n<tr>"),
+       "sivun kirjainruudukko on vioittunut"},
+      {"sanaton.html", upTo("<!--Sanat-->"), "sivulla ei ole sanoja"},
+      {"poistetut.html", upTo("<br>Abba") + good.substr(good.find("</font></p>")),
+       "sivulla ei ole sanoja"},
+      {"tagi.html", replaced("<br>Koira", "Koira"), "sivun sanalista on vioittunut"},
+      {"pitka.html", replaced("<br>Koira", "<br>" + std::string(80, 'a')), tooLarge},
+      {"levea.html", square(1, 1001), tooLarge},
+      {"korkea.html", square(1001, 1), tooLarge},
+  };
+  std::map<std::string, std::string> files;
+  std::vector<std::string> args = {"a.html"};
+  std::string errors;
+  for (const auto& [name, content, problem] : pages) {
+    files[name] = content;
+    args.push_back(name);
+    errors += error(name + ": " + problem);
+  }
+  const Outcome outcome = runKey(args, files);
+  EXPECT_EQ(outcome.status, kKeyPageFailed);
+  EXPECT_EQ(outcome.err, errors);
+  EXPECT_EQ(outcome.saves, std::vector<std::string>{"a-ratkaisu.html"});
 }
 
 TEST(KeyProgramTest, CommandLinesItCannotUnderstandGetStatusTwoAndNothingIsDone) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{}, "anna ainakin yksi ristikkosivu"},
-      {{"--json"}, "anna ainakin yksi ristikkosivu"},
       {{"-x", "a.html"}, "tuntematon valitsin -x"},
-      {{"a.html", "--jsn"}, "tuntematon valitsin --jsn"},
       {{"a.html", "-o"}, "valitsin -o tarvitsee tiedostonimen"},
       {{"-o", "", "a.html"}, "valitsin -o tarvitsee tiedostonimen"},
       {{"-o", "k.html", "a.html", "b.HTM"}, "valitsin -o sopii vain yhden ristikkosivun kanssa"},
       {{"--json", "-o", "-", "a.html"}, "valitsimet --json ja -o - eiv\204t sovi yhteen"},
   };
   for (const auto& [args, problem] : cases) {
-    KeyRun run;
-    EXPECT_EQ(run(args), kKeyUsageError) << problem;
-    EXPECT_EQ(run.err.output(),
-              "haravoija-ratkaisu: " + problem + "\nOhje: haravoija-ratkaisu --help\n");
-    EXPECT_EQ(run.out.output(), "");
-    EXPECT_TRUE(run.files.saveRequests.empty()) << problem;
+    const Outcome outcome = runKey(args);
+    EXPECT_EQ(outcome.status, kKeyUsageError) << problem;
+    EXPECT_EQ(outcome.err, error(problem) + "Ohje: haravoija-ratkaisu --help\n");
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_TRUE(outcome.saves.empty()) << problem;
   }
-  for (const char* help : {"-h", "--help"}) {
-    KeyRun run;
-    EXPECT_EQ(run({"a.html", help}), kKeyDone);
-    EXPECT_EQ(run.out.output(), keyHelpText());
-    EXPECT_TRUE(run.files.saveRequests.empty());
-  }
-}
-
-TEST(KeyProgramTest, OutputOptionsNameTheFileOrUseStandardOutput) {
-  KeyRun named;
-  EXPECT_EQ(named({"-o", "avain.html", "a.html"}), kKeyDone);
-  EXPECT_EQ(named.files.saveRequests, std::vector<std::string>{"avain.html"});
-  EXPECT_TRUE(named.out.output().ends_with("tiedostoon avain.html.\n"));
-
-  KeyRun piped;
-  EXPECT_EQ(piped({"a.html", "-o", "-"}), kKeyDone);
-  EXPECT_TRUE(piped.files.saveRequests.empty());
-  EXPECT_TRUE(piped.out.output().starts_with("<!DOCTYPE html>\n")) << piped.out.output();
-  EXPECT_TRUE(piped.out.output().ends_with("</html>\n"));
-
-  KeyRun same;
-  EXPECT_EQ(same({"-o", "a.html", "a.html"}), kKeyPageFailed);
-  EXPECT_EQ(same.err.output(),
-            "haravoija-ratkaisu: a.html: ratkaisusivu korvaisi ristikkosivun; anna toinen nimi "
-            "valitsimella -o\n");
-
-  KeyRun refused;
-  refused.files.unopenable.insert("a-ratkaisu.html");
-  EXPECT_EQ(refused({"a.html", "b.HTM"}), kKeyPageFailed);
-  EXPECT_EQ(refused.err.output(),
-            "haravoija-ratkaisu: a.html: ratkaisusivua ei voitu tallentaa tiedostoon "
-            "a-ratkaisu.html\n");
-  EXPECT_EQ(refused.out.output(), kKey + "Ratkaisusivu tallennettu tiedostoon b-ratkaisu.html.\n");
-}
-
-TEST(KeyProgramTest, JsonIsOneObjectForOnePageAndAnArrayForSeveral) {
-  KeyRun one;
-  EXPECT_EQ(one({"--json", "a.html"}), kKeyDone);
-  const std::string object = one.out.output();
-  EXPECT_TRUE(object.starts_with("{\"title\":\"El\303\244imet\",\"rows\":2,")) << object;
-  EXPECT_TRUE(object.ends_with("}\n"));
-  EXPECT_EQ(one.files.saveRequests, std::vector<std::string>{"a-ratkaisu.html"});
-
-  KeyRun several;
-  EXPECT_EQ(several({"a.html", "rikki.html", "b.HTM", "--json"}), kKeyPageFailed);
-  EXPECT_EQ(several.out.output(), "[\n" + object.substr(0, object.size() - 1) + ",\n" +
-                                      object.substr(0, object.size() - 1) + "\n]\n");
-
-  KeyRun none;
-  EXPECT_EQ(none({"--json", "rikki.html", "puuttuu.html"}), kKeyPageFailed);
-  EXPECT_EQ(none.out.output(), "[\n]\n");
-}
-
-TEST(KeyProgramTest, AUtf8TerminalSeesItsOwnLettersInNamesAndKeys) {
-  KeyRun run(Charset::kUtf8);
-  // The name as a UTF-8 terminal passes it, and as it is on disk.
-  run.files.files["\303\244.html"] = goodPage();
-  EXPECT_EQ(run({"\303\244.html", "\303\266.html"}), kKeyPageFailed);
-  EXPECT_EQ(run.err.output(), "haravoija-ratkaisu: \303\266.html: tiedostoa ei voi avata\n");
-  EXPECT_EQ(run.files.saveRequests, std::vector<std::string>{"\303\244-ratkaisu.html"});
-  EXPECT_TRUE(run.out.output().starts_with("Ratkaisu: El\303\244imet\n"));
-  EXPECT_TRUE(run.out.output().ends_with("tiedostoon \303\244-ratkaisu.html.\n"));
-
-  // JSON is UTF-8 already and goes out as it is, not converted again.
-  KeyRun json(Charset::kUtf8);
-  EXPECT_EQ(json({"--json", "a.html"}), kKeyDone);
-  EXPECT_TRUE(json.out.output().starts_with("{\"title\":\"El\303\244imet\",")) << json.out.output();
 }
 
 }  // namespace

@@ -4,20 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace haravoija {
 namespace {
 
 TEST(KeyLayoutTest, ASmallPuzzleGetsTheLargestSizes) {
   // 15 words of up to 10 letters at 3.9 mm: columns of
   // (10 * 0.62 + 1.5) * 3.9 = 30.03 mm, five of them in 170 mm with the
-  // gaps, three lines each.
+  // gaps, three lines each. A list of two words stays in two columns.
   const PageLayout layout = layoutPage(10, 10, 15, 10, 50);
-  EXPECT_DOUBLE_EQ(layout.cell, 11.0);
-  EXPECT_DOUBLE_EQ(layout.listFont, 3.9);
-  EXPECT_EQ(layout.listColumns, 5);
-  EXPECT_EQ(layout.listLines, 3);
-  EXPECT_FALSE(layout.small);
-  // A list of two words stays in two columns.
+  EXPECT_EQ(std::make_tuple(layout.cell, layout.listFont, layout.listColumns, layout.listLines,
+                            layout.small),
+            std::make_tuple(11.0, 3.9, 5, 3, false));
   EXPECT_EQ(layoutPage(10, 10, 2, 10, 50).listColumns, 2);
 }
 
@@ -32,15 +31,12 @@ TEST(KeyLayoutTest, EverythingFitsThePageAtAnySize) {
         EXPECT_LE(height, kContentHeight - other + 1e-6) << side << " " << entries;
         EXPECT_GE(layout.listColumns * layout.listLines, entries);
         // A grid as wide as the page has letters of 170 / side * 0.65 mm.
-        if (side >= 102) {
-          EXPECT_TRUE(layout.small) << side;
-        }
+        EXPECT_TRUE(layout.small || side < 102) << side;
       }
     }
   }
   // A tall narrow grid is limited by the height, not the width.
-  const PageLayout tall = layoutPage(1000, 1, 0, 0, other);
-  EXPECT_LE(1000 * tall.cell, kContentHeight - other + 1e-6);
+  EXPECT_LE(1000 * layoutPage(1000, 1, 0, 0, other).cell, kContentHeight - other + 1e-6);
 }
 
 }  // namespace
