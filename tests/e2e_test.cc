@@ -131,6 +131,23 @@ struct HostileRun {
   long memoryLimitKb = LONG_MAX;  // a bound on the peak memory
 };
 
+// A huge word file and a huge line: a copy of the file, or of its one line,
+// would show in the peak memory. The run has a test of its own so that the
+// memory of the test, which the program shares until it starts, stays small.
+HostileRun hugeWordFilesRun() {
+  HostileRun run{
+      "huge word files in bounded memory", {}, "Aihe\n+iso.txt\n+rivi.txt\nn\n/poistu\n"};
+  run.files = {{"iso.txt", "kissa koira hevonen lintu\n"},
+               {"rivi.txt", "kissa lintu " + std::string(90, 'y') + " "}};
+  run.fileBytes = (kSlowBuild ? 8 : 128) << 20;
+  run.shown = {"Annetut sanat:\nkissa    koira    hevonen  lintu    \nSanoja"};
+  // AddressSanitizer's shadow memory alone is beyond the bound.
+#ifndef __SANITIZE_ADDRESS__
+  run.memoryLimitKb = 64 * 1024 + (kSlowBuild ? 64 * 1024 : 0);
+#endif
+  return run;
+}
+
 std::vector<HostileRun> hostileRuns() {
   std::vector<HostileRun> runs = {{"whole session", {}, kSession}};
   runs[0].shown = {"Otsikoksi muutettu El\204imet ja kasvit.\n", "VIRHE: Liikaa parametrej\204.\n",
@@ -171,20 +188,7 @@ std::vector<HostileRun> hostileRuns() {
   runs.push_back({"NUL in an import name", {}, "Aihe\n+sanat\0x.txt\n/poistu\n"s});
   runs.back().files = {{"sanat", "kissa\n"}};
   runs.back().shown = {"> VIRHE: Tiedostosta ei voitu lukea.\n"};
-
-  // Word files: huge (a copy of the file, or of its one line, would show in
-  // the memory), NUL bytes, binary noise, without words.
-  runs.push_back(
-      {"huge word files in bounded memory", {}, "Aihe\n+iso.txt\n+rivi.txt\nn\n/poistu\n"});
-  runs.back().files = {{"iso.txt", "kissa koira hevonen lintu\n"},
-                       {"rivi.txt", "kissa lintu " + std::string(90, 'y') + " "}};
-  runs.back().fileBytes = (kSlowBuild ? 8 : 128) << 20;
-  runs.back().shown = {"Annetut sanat:\nkissa    koira    hevonen  lintu    \nSanoja"};
-  // Under ASan the test's own memory, which the program shares until it
-  // starts, is already beyond the bound.
-#ifndef __SANITIZE_ADDRESS__
-  runs.back().memoryLimitKb = 64 * 1024 + (kSlowBuild ? 64 * 1024 : 0);
-#endif
+  // Word files with NUL bytes, binary noise, no words at all.
   std::mt19937 random(850);
   std::string noise;
   for (int i = 0; i < (1 << 20); ++i) noise += static_cast<char>(random() & 0xFF);
@@ -221,44 +225,53 @@ std::vector<HostileRun> hostileRuns() {
   return runs;
 }
 
+void checkRun(HostileRun& run) {
+  SCOPED_TRACE(run.name);
+  TempDir dir;
+  dir.write("sanat.txt", kWordFile);
+  for (const auto& [name, content] : run.files) {
+    if (content == "/" && fs::create_directory(dir.path() / name)) continue;
+    std::ofstream out(dir.path() / name, std::ios::binary);
+    out << content;
+    for (std::size_t size = content.size(); size < run.fileBytes; size += content.size()) {
+      out << content;
+    }
+  }
+  run.options.timeout = std::chrono::seconds(kSlowBuild ? 60 : 20);
+  const RunResult result = runBinary(run.args, run.input, dir.path(), run.options);
+  EXPECT_FALSE(result.timedOut);
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_TRUE(result.out.ends_with(run.goodbye))
+      << result.out.substr(result.out.size() - std::min<std::size_t>(result.out.size(), 300));
+  EXPECT_EQ(occurrences(result.out, run.goodbye), 1U);
+  EXPECT_EQ(result.err, "");
+  for (const std::string& shown : run.shown) {
+    EXPECT_NE(result.out.find(shown), std::string::npos) << shown;
+  }
+  for (const auto& [name, content] : run.left) {
+    const fs::path path = dir.path() / name;
+    EXPECT_EQ(fs::is_directory(path) ? "/"
+              : fs::exists(path)     ? readFile(path)
+                                     : "(none)",
+              content)
+        << name;
+  }
+  EXPECT_LT(result.maxRssKb, run.memoryLimitKb);
+  for (const auto& entry : fs::directory_iterator(dir.path())) {
+    EXPECT_FALSE(entry.path().filename().string().starts_with(".haravoija-")) << entry.path();
+  }
+}
+
 TEST(E2eTest, HostileRunsEndCleanly) {
   for (HostileRun& run : hostileRuns()) {
-    SCOPED_TRACE(run.name);
-    TempDir dir;
-    dir.write("sanat.txt", kWordFile);
-    for (const auto& [name, content] : run.files) {
-      if (content == "/" && fs::create_directory(dir.path() / name)) continue;
-      std::ofstream out(dir.path() / name, std::ios::binary);
-      out << content;
-      for (std::size_t size = content.size(); size < run.fileBytes; size += content.size()) {
-        out << content;
-      }
-    }
-    run.options.timeout = std::chrono::seconds(kSlowBuild ? 60 : 20);
-    const RunResult result = runBinary(run.args, run.input, dir.path(), run.options);
-    EXPECT_FALSE(result.timedOut);
-    EXPECT_EQ(result.exitStatus, 0);
-    EXPECT_TRUE(result.out.ends_with(run.goodbye))
-        << result.out.substr(result.out.size() - std::min<std::size_t>(result.out.size(), 300));
-    EXPECT_EQ(occurrences(result.out, run.goodbye), 1U);
-    EXPECT_EQ(result.err, "");
-    for (const std::string& shown : run.shown) {
-      EXPECT_NE(result.out.find(shown), std::string::npos) << shown;
-    }
-    for (const auto& [name, content] : run.left) {
-      const fs::path path = dir.path() / name;
-      EXPECT_EQ(fs::is_directory(path) ? "/"
-                : fs::exists(path)     ? readFile(path)
-                                       : "(none)",
-                content)
-          << name;
-    }
-    EXPECT_LT(result.maxRssKb, run.memoryLimitKb);
-    for (const auto& entry : fs::directory_iterator(dir.path())) {
-      EXPECT_FALSE(entry.path().filename().string().starts_with(".haravoija-")) << entry.path();
-    }
-    if (HasFailure()) break;
+    checkRun(run);
+    if (::testing::Test::HasFailure()) break;
   }
+}
+
+TEST(E2eTest, HugeWordFilesInBoundedMemory) {
+  HostileRun run = hugeWordFilesRun();
+  checkRun(run);
 }
 
 // A word file that is a pipe whose writer stops part way through a line:
