@@ -14,19 +14,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "bench_util.h"
 #include "puzzle/generation.h"
 #include "puzzle/grid.h"
 #include "reference_model.h"
-#include "text/file_system.h"
 #include "text/random_source.h"
-#include "words/word_file.h"
-#include "words/word_list.h"
 
 namespace haravoija {
 namespace {
@@ -62,26 +58,6 @@ Timed timeRun(const std::vector<std::string>& words, unsigned seed, Sizing sizin
   return timed;
 }
 
-long peakMemoryKb() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
-  }
-  return -1;
-}
-
-bool readList(const std::string& path, std::vector<std::string>& words) {
-  PosixFileSystem files;
-  const std::unique_ptr<InputFile> file = files.openForReading(path);
-  if (!file) return false;
-  WordList list;
-  (void)importBatchFile(*file, WordFileMode::kPlain, list);
-  list.sortLongestFirst();
-  words = list.words();
-  return true;
-}
-
 // The run of median wall time among `runs` runs.
 Timed medianRun(const std::vector<std::string>& words, unsigned seed, Sizing sizing, int rows,
                 int columns) {
@@ -111,7 +87,7 @@ void report(std::string_view name, const std::vector<std::string>& words, unsign
   } else {
     std::printf(" %8s %6s %-4s", "-", "-", "-");
   }
-  std::printf(" %8ld\n", peakMemoryKb());
+  std::printf(" %8ld\n", bench::peakMemoryKb());
   std::fflush(stdout);
 }
 
@@ -149,7 +125,7 @@ int run(int argc, char** argv) {
   std::vector<std::string> hundred;
   for (const std::string& path : lists) {
     std::vector<std::string> words;
-    if (!readList(path, words)) {
+    if (!bench::readWordList(path, words)) {
       std::printf("%s: cannot read\n", path.c_str());
       continue;
     }

@@ -11,14 +11,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
-#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "bench_util.h"
 #include "key/answer_key.h"
 #include "key/puzzle_page.h"
 #include "output/document.h"
@@ -30,8 +29,6 @@
 #include "puzzle/grid.h"
 #include "text/file_system.h"
 #include "text/random_source.h"
-#include "words/word_file.h"
-#include "words/word_list.h"
 
 namespace haravoija {
 namespace {
@@ -56,26 +53,13 @@ double secondsSince(std::clock_t start) {
   return static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
 }
 
-long peakMemoryKb() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
-  }
-  return -1;
-}
-
 bool makePage(const std::string& path, unsigned seed, std::string& page) {
-  PosixFileSystem files;
-  const std::unique_ptr<InputFile> file = files.openForReading(path);
-  if (!file) return false;
-  WordList list;
-  (void)importBatchFile(*file, WordFileMode::kPlain, list);
-  list.sortLongestFirst();
+  std::vector<std::string> words;
+  if (!bench::readWordList(path, words)) return false;
   std::srand(seed);
   PlatformRandom random;
   Grid grid = create(1, 1);
-  (void)buildGrid(grid, list.words(), false, Sizing::kSmallest, 0, 0, random);
+  (void)buildGrid(grid, words, false, Sizing::kSmallest, 0, 0, random);
   fillRandom(grid, random);
   page = puzzleDocument(grid, path);
   return true;
@@ -115,7 +99,7 @@ void report(std::string_view name, const std::string& page) {
       reading.page.rows.size(), reading.page.rows[0].size(), static_cast<double>(page.size()) / 1e6,
       readSeconds, solveSeconds, documentSeconds, otherSeconds, occurrences, repeated, missing,
       static_cast<double>(documentBytes) / 1e6, static_cast<double>(textBytes + jsonBytes) / 1e6,
-      peakMemoryKb());
+      bench::peakMemoryKb());
   std::fflush(stdout);
 }
 

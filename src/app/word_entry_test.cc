@@ -102,8 +102,8 @@ TEST(WordEntryTest, CommandsAndWords) {
 TEST(WordEntryTest, FullListRefusesNewWords) {
   Session full;
   for (int i = 0; i < 10000; ++i) {
-    full.list.add("s" +
-                  std::string{char('a' + i / 676), char('a' + i / 26 % 26), char('a' + i % 26)});
+    full.list.add(
+        std::string{'s', char('a' + i / 676), char('a' + i / 26 % 26), char('a' + i % 26)});
   }
   const Session s = run("saaa\nuusi\n-\nuusi\n", std::move(full));
   EXPECT_EQ(s.output,

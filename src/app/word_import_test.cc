@@ -73,7 +73,7 @@ TEST(ImportCommandMessagesTest, TheCapIsNoted) {
   fake.files.files = {{"sanat.txt", "uusi toinen kolmas\n"}};
   WordList list;
   for (int i = 0; i < 9999; ++i) {
-    list.add("s" + std::string{char('a' + i / 676), char('a' + i / 26 % 26), char('a' + i % 26)});
+    list.add(std::string{'s', char('a' + i / 676), char('a' + i / 26 % 26), char('a' + i % 26)});
   }
   runImportCommand("+sanat.txt", list, fake.env);
   EXPECT_EQ(fake.output(), kReading +
