@@ -1,7 +1,5 @@
-// Fuzz target: the whole program driven by arbitrary standard input, with an
-// in-memory disk that holds a word file and a saved page, and scripted
-// chance. The program must end (the input always ends), exit with 0 and say
-// goodbye last.
+// Fuzz target: the whole program on arbitrary standard input, with a word file
+// and a saved page on the fake disk, must end, exit with 0 and say goodbye last.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -16,10 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using haravoija::Charset;
   if (size < 1) return 0;
   const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
-  // Sizes above 40 make slow but legal puzzles (up to 1000 x 1000 cells,
-  // each scanned in eight directions per word), which would only drown real
-  // hangs: inputs where some run of digits reads as a larger number are
-  // skipped.
+  // Sizes above 40 make slow but legal puzzles, which would only drown real
+  // hangs: inputs where a run of digits reads as a larger number are skipped.
   unsigned long number = 0;
   for (const char c : bytes) {
     number = c >= '0' && c <= '9' ? number * 10 + static_cast<unsigned long>(c - '0') : 0;

@@ -1,8 +1,6 @@
-// The real binary, end to end: its command line, the clock that seeds it,
-// and one table of hostile runs (input that ends anywhere, lines no person
-// types, huge, binary and vanishing word files, saves that cannot be
-// written). Whatever the input, a run ends by itself with status 0, nothing
-// on standard error and no temporary file left behind.
+// The real binary, end to end: its command line, the clock that seeds it, and
+// hostile runs, each of which must end by itself with status 0, nothing on
+// standard error and no temporary file left behind.
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -28,11 +26,10 @@ const std::string kGoodbyeUtf8 = "Kiitos ohjelman k\303\244yt\303\266st\303\244!
 const std::string kSaveFailed = "Tulosten talletus tiedostoon ei onnistunut!\n\n";
 const std::string kWordFile = "kissa koira hevonen\nkala lintu kaura\nkettu\n";
 
-constexpr bool kSlowBuild =
 #if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
-    false;
+constexpr bool kSlowBuild = false;
 #else
-    true;
+constexpr bool kSlowBuild = true;
 #endif
 
 TEST(E2eTest, CommandLine) {
@@ -70,15 +67,11 @@ TEST(E2eTest, CommandLine) {
   EXPECT_FALSE(fs::exists(dir.path() / "out.html"));
 
   // Output to a pipe nobody reads fails quietly; the program goes on.
-  RunOptions closed;
-  closed.stdoutClosed = true;
-  const RunResult unread = runBinary({"sanat.txt"}, "", dir.path(), closed);
-  EXPECT_EQ(unread.exitStatus, 0);
+  EXPECT_EQ(runBinary({"sanat.txt"}, "", dir.path(), {.stdoutClosed = true}).exitStatus, 0);
   EXPECT_TRUE(fs::exists(dir.path() / "out.html"));
 }
 
-// Under a stopped clock every seeding gives the same seed: a puzzle repeats
-// exactly when the generator was seeded again, and a second later differs.
+// Under a stopped clock a puzzle repeats exactly when the generator was seeded again.
 TEST(E2eTest, TheClockSeedsEveryNewWordList) {
   const auto noon = frozenClockEnv("2026-01-01 12:00:00");
   const auto later = frozenClockEnv("2026-01-01 12:00:01");
@@ -86,9 +79,7 @@ TEST(E2eTest, TheClockSeedsEveryNewWordList) {
   TempDir dir;
   dir.write("sanat.txt", "kissa koira hevonen lehm\344 lammas kana sika vuohi\n");
   auto batchAt = [&](const std::vector<std::string>& env) {
-    RunOptions options;
-    options.env = env;
-    EXPECT_EQ(runBinary({"sanat.txt"}, "", dir.path(), options).exitStatus, 0);
+    EXPECT_EQ(runBinary({"sanat.txt"}, "", dir.path(), {.env = env}).exitStatus, 0);
     return readFile(dir.path() / "out.html");
   };
   const std::string first = batchAt(*noon);
@@ -98,26 +89,20 @@ TEST(E2eTest, TheClockSeedsEveryNewWordList) {
 
   const std::string puzzle = "Aihe\nkissa\nkoira\nhevonen\nL\n1\n1\n1\n";
   const std::string input = puzzle + "1\neka\n4\n" + puzzle + "1\ntoka\n2\n1\n1\n1\n1\nkolmas\n5\n";
-  RunOptions frozen;
-  frozen.env = *noon;
-  EXPECT_EQ(runBinary({}, input, dir.path(), frozen).exitStatus, 0);
+  EXPECT_EQ(runBinary({}, input, dir.path(), {.env = *noon}).exitStatus, 0);
   EXPECT_EQ(readFile(dir.path() / "Toka.html"), readFile(dir.path() / "Eka.html"));
   EXPECT_NE(readFile(dir.path() / "Kolmas.html"), readFile(dir.path() / "Eka.html"));
 }
 
-// One session through every state of the dialogue and every command of word
-// entry, one answer a line, ending with the quit choice.
+// One session through every state of the dialogue and every command of word entry.
 const std::string kSession =
     "\na/b\nel\204imet\n\nA\nL\n-\nn\nkissa\nKISSA\nk\n3D\nkoira\n-\n--\n-k\n-KISSA\nhevonen\n"
     "---\n#\n#a/b\n#el\204imet ja kasvit\n+x\n+puuttuu.txt\n+sanat.txt a b c\n+sanat.txt ab\n"
     "+sanat.txt k 1\n+sanat.txt\nN\nL \nl\nx\n2\n3\n2\n0\n2\n2\n\n4\n2\nabc\nab cd\n6\n1\na.b\n\n"
     "3\n\n3\n2\n1\n1\n1\n1\nnimi\n4\nToinen\n+Nimi.html\nl\n1\n1\n1\n5\n";
 
-// One run: the files it starts with ("/" for a folder; with `fileBytes` set,
-// each content repeated to that size, written a piece at a time so that no
-// copy of a huge file sits in the memory of the test, which the program
-// shares until it starts), the texts its output must show, and the files it
-// must leave ("/" for a folder, "(none)" for none at all).
+// Files to start with ("/" a folder; each repeated up to `fileBytes`, a piece at a
+// time), texts to show, files to leave ("/" a folder, "(none)" for none).
 struct HostileRun {
   std::string name;
   std::vector<std::string> args;
@@ -130,23 +115,6 @@ struct HostileRun {
   std::size_t fileBytes = 0;
   long memoryLimitKb = LONG_MAX;  // a bound on the peak memory
 };
-
-// A huge word file and a huge line: a copy of the file, or of its one line,
-// would show in the peak memory. The run has a test of its own so that the
-// memory of the test, which the program shares until it starts, stays small.
-HostileRun hugeWordFilesRun() {
-  HostileRun run{
-      "huge word files in bounded memory", {}, "Aihe\n+iso.txt\n+rivi.txt\nn\n/poistu\n"};
-  run.files = {{"iso.txt", "kissa koira hevonen lintu\n"},
-               {"rivi.txt", "kissa lintu " + std::string(90, 'y') + " "}};
-  run.fileBytes = (kSlowBuild ? 8 : 128) << 20;
-  run.shown = {"Annetut sanat:\nkissa    koira    hevonen  lintu    \nSanoja"};
-  // AddressSanitizer's shadow memory alone is beyond the bound.
-#ifndef __SANITIZE_ADDRESS__
-  run.memoryLimitKb = 64 * 1024 + (kSlowBuild ? 64 * 1024 : 0);
-#endif
-  return run;
-}
 
 std::vector<HostileRun> hostileRuns() {
   std::vector<HostileRun> runs = {{"whole session", {}, kSession}};
@@ -162,9 +130,8 @@ std::vector<HostileRun> hostileRuns() {
     if (end - at > 1) runs.push_back({"ends inside a line", {}, kSession.substr(0, at + 2)});
     session.push_back(kSession.substr(at, end - at));
   }
-  // Lines no person types at a prompt of each kind: title, word entry,
-  // difficulty, size, rows, columns, fill, end menu and save prompt, where
-  // each is refused (each holds a "/"); in both charsets.
+  // Lines no person types (each refused: it holds a "/") at a prompt of each
+  // kind: title, word entry, difficulty, size, rows, columns, fill, end menu, save.
   const std::string hostile =
       std::string(4 << 20, 'x') + "/\n/" + std::string(1 << 20, '\0') +
       "\nki\0ss/a\n\xff\xfe\xc3/\n\xc3\xa4/\xed\xa0\x80\xf4\x90\x80\n/\r\n"s;
@@ -269,13 +236,21 @@ TEST(E2eTest, HostileRunsEndCleanly) {
   }
 }
 
+// A copy of a huge file, or of its one huge line, would show in the peak memory;
+// a test of its own, so that the memory of the test (shared at the fork) stays small.
 TEST(E2eTest, HugeWordFilesInBoundedMemory) {
-  HostileRun run = hugeWordFilesRun();
+  HostileRun run{"huge word files", {}, "Aihe\n+iso.txt\n+rivi.txt\nn\n/poistu\n"};
+  run.files = {{"iso.txt", "kissa koira hevonen lintu\n"},
+               {"rivi.txt", "kissa lintu " + std::string(90, 'y') + " "}};
+  run.fileBytes = (kSlowBuild ? 8 : 128) << 20;
+  run.shown = {"Annetut sanat:\nkissa    koira    hevonen  lintu    \nSanoja"};
+#ifndef __SANITIZE_ADDRESS__  // whose shadow memory alone is beyond the bound
+  run.memoryLimitKb = 64 * 1024 + (kSlowBuild ? 64 * 1024 : 0);
+#endif
   checkRun(run);
 }
 
-// A word file that is a pipe whose writer stops part way through a line:
-// the words read up to there are used, the last line's too.
+// A word file that is a pipe whose writer stops part way through a line.
 TEST(E2eTest, WordFileThatEndsWhileBeingRead) {
   for (const bool batch : {false, true}) {
     TempDir dir;

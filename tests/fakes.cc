@@ -17,8 +17,7 @@ std::optional<std::size_t> StringFile::read(std::span<char> buffer) {
 std::unique_ptr<InputFile> FakeFileSystem::openForReading(const std::string& diskName) {
   const auto file = files.find(diskName);
   if (file == files.end() || unopenable.contains(diskName)) return nullptr;
-  return std::make_unique<StringFile>(file->second, std::numeric_limits<std::size_t>::max(),
-                                      readFailsAfter);
+  return std::make_unique<StringFile>(file->second);
 }
 
 bool FakeFileSystem::replaceFile(const std::string& diskName, std::string_view bytes) {

@@ -1,6 +1,4 @@
-// Stand-ins for the program's seams: a disk held in memory that can fail at
-// any byte, a source of chance that draws a known sequence, and the whole
-// environment of the conversation built from them and a scripted console.
+// Stand-ins for the program's seams: a console, a disk and chance in memory.
 #ifndef HARAVOIJA_TESTS_FAKES_H_
 #define HARAVOIJA_TESTS_FAKES_H_
 
@@ -54,22 +52,17 @@ class StringFile final : public InputFile {
 
 class FakeFileSystem final : public FileSystem {
  public:
-  std::map<std::string, std::string> files;  // content by name on disk
-  // Names that exist but open as nothing (folders, unreadable files); a
-  // save to one of them fails.
-  std::set<std::string> unopenable;
-  // A read fails once this many bytes of a file have been handed out.
-  std::optional<std::size_t> readFailsAfter;
-  // A save of more bytes than this fails, as on a full disk.
-  std::optional<std::size_t> saveFailsAfter;
-  std::vector<std::string> saveRequests;  // every name a save was asked for, in order
+  std::map<std::string, std::string> files;   // content by name on disk
+  std::set<std::string> unopenable;           // exist but neither open nor save (folders)
+  std::optional<std::size_t> saveFailsAfter;  // a save of more bytes fails (full disk)
+  std::vector<std::string> saveRequests;      // every name a save was asked for, in order
 
   std::unique_ptr<InputFile> openForReading(const std::string& diskName) override;
   bool replaceFile(const std::string& diskName, std::string_view bytes) override;
 };
 
-// Draws a given sequence over and over, or without one a fixed
-// pseudo-random sequence; seedFromClock starts the sequence again.
+// Draws a given sequence over and over, or without one a fixed pseudo-random
+// sequence; seedFromClock starts it again.
 class ScriptedRandom final : public RandomSource {
  public:
   explicit ScriptedRandom(std::vector<int> values = {}) : values_(std::move(values)) {}

@@ -1,8 +1,5 @@
-// The program's placement against the plain scan of tests/reference_model.h:
-// random sequences of placements, grows, clears and resets on random grids,
-// whole generation runs on the example lists, one thread against two, and
-// the window counts of the scan masks against a recount from the cells.
-// Every scan is shared with the helper thread here, however small.
+// The program's placement and runs against the plain reference model, one thread against
+// two, and the scan masks' window counts; every scan is shared with the helper thread.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -41,12 +38,10 @@ Grid randomGrid(Gen& gen, int rows, int columns, int filledPercent) {
 }
 
 TEST(PlacementDifferential, SequencesMatchReference) {
-  long placements = 0;
-  long placed = 0;
+  long placements = 0, placed = 0;
   for (unsigned caseSeed = 0; caseSeed < 500; ++caseSeed) {
     Gen gen(caseSeed);
-    // Mostly small grids, some one row or column high, some rows wider than
-    // a block of 256 starts.
+    // Mostly small grids, some one row or column high, some wider than 256 starts.
     const unsigned kind = caseSeed % 12;
     auto side = [&] { return 1 + gen.below(kind == 0 ? 300 : kind < 3 ? 30 : 10); };
     int rows = kind == 3 ? 1 : side();
@@ -62,11 +57,10 @@ TEST(PlacementDifferential, SequencesMatchReference) {
     for (int step = 0; step < 40; ++step) {
       const int op = gen.below(100);
       if (op < 84) {
-        // Runs of equal lengths, as in a sorted list, with jumps between;
-        // now and then longer than the counts go (the word rules allow 79).
+        // Runs of equal lengths as in a sorted list; now and then beyond the counts.
         if (gen.below(4) == 0) length = std::min(79, 1 + gen.below(std::max(rows, columns) + 3));
         if (gen.below(50) == 0) length = 18 + gen.below(12);
-        // Few distinct letters, both cases and Finnish ones, so that words cross.
+        // Few distinct letters, in both cases, so that words cross.
         std::string word;
         for (int k = 0; k < length; ++k) word += "Ak\204Bs\231Ti"[gen.below(alphabet)];
         const unsigned seed = static_cast<unsigned>(gen());
@@ -77,7 +71,7 @@ TEST(PlacementDifferential, SequencesMatchReference) {
         const bool referencePlaced =
             testing::referencePlaceWord(reference, word, children, random).has_value();
         ++placements;
-        placed += referencePlaced ? 1 : 0;
+        placed += referencePlaced;
         ASSERT_EQ(fastPlaced, referencePlaced) << "case " << caseSeed << " step " << step;
         ASSERT_EQ(nextFast, random.draw()) << "case " << caseSeed << ": draws differ";
       } else if (op < 92) {
@@ -133,8 +127,7 @@ TEST(PlacementDifferential, WindowCountsMatchRecountAfterEveryChange) {
       }
       ASSERT_EQ(masks.cells().rows, grid.rows);
       ASSERT_EQ(masks.windowLength(), length);
-      // Filled cells in the window of `length` cells from each start along
-      // each count orientation, cells outside the grid counting as empty.
+      // Filled cells in the window from each start, cells outside counting as empty.
       for (int o = 0; o < 4; ++o) {
         const Step d = ScanMasks::kOrientationStep[o];
         for (int r = 0; r < grid.rowCount(); ++r) {
@@ -194,16 +187,14 @@ TEST(GenerationDifferential, RunsMatchReference) {
   expectSameRun(school, 1, false, Sizing::kSmallest, 1, 1);
   expectSameRun(school, 2, true, Sizing::kSmallest, 1, 1);
   expectSameRun(many, 3, false, Sizing::kSmallest, 1, 1);
-  // Fixed sizes: all words fit, and too small, where the fallback leaves
-  // words out.
+  // Fixed sizes: all words fit, and too small, where the fallback leaves words out.
   expectSameRun(school, 4, false, Sizing::kFixed, 30, 30);
   expectSameRun(exampleWords("elaimet.txt"), 5, true, Sizing::kFixed, 9, 11);
   expectSameRun(many, 6, false, Sizing::kFixed, 1, 40);
 }
 
-// On a grid large enough that the helper joins nearly every scan, however
-// late it wakes. How many rows the helper took depends on the machine's
-// timing, so the test does not require any: the grids must agree either way.
+// A grid large enough that the helper joins nearly every scan, however late
+// it wakes; how many rows it took depends on timing, so none are required.
 TEST(GenerationDifferential, OneThreadAndTwoGiveTheSameGrid) {
   const std::vector<std::string> words = exampleWords("sanat-100.txt");
   PlatformRandom random;
@@ -218,9 +209,8 @@ TEST(GenerationDifferential, OneThreadAndTwoGiveTheSameGrid) {
   EXPECT_EQ(grids[0].placedWords, grids[1].placedWords);
 }
 
-// The placements take the fast path: a plain scan tests every start one by
-// one, 8 x 176 x 176 for each of some 6,000 placements of this run, about
-// 1.5 billion; the masks test about 7 million blocks and single starts.
+// A plain scan of this run tests about 1.5 billion starts (8 x 176 x 176 for
+// some 6,000 placements); the masks test about 7 million blocks and starts.
 TEST(GenerationDifferential, ThreeThousandWordsTakeTheFastPath) {
   const std::vector<std::string> words = exampleWords("sanat-3000.txt");
   ASSERT_EQ(words.size(), 3000u);

@@ -68,8 +68,7 @@ ReferenceRun referenceBuildGrid(Grid& grid, const std::vector<std::string>& word
                                 Sizing sizing, int rows, int columns, RandomSource& random) {
   ReferenceRun run;
   const int n = static_cast<int>(words.size());
-  // One pass over the words on the emptied grid; the refused ones are
-  // returned (a strict pass stops at the first).
+  // One pass on the emptied grid; returns the refused words (strict: the first).
   auto attempt = [&](bool strict) {
     grid.clear();
     run.placements.clear();
@@ -105,8 +104,8 @@ ReferenceRun referenceBuildGrid(Grid& grid, const std::vector<std::string>& word
       }
     }
   }
-  // The estimate: each word placed in turn, the grid growing until it fits;
-  // then the search from one column less, square.
+  // The estimate grows the grid until each word fits; the search starts square,
+  // one column less.
   grid.reset(1, 1);
   for (const std::string& word : words) {
     while (!referencePlaceWord(grid, word, children, random)) grid.grow();

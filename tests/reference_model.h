@@ -1,6 +1,5 @@
-// The placement scan and the generation run written out plainly, step by
-// step as the puzzle rules state them, with no shortcut: the yardstick that
-// the program's fast placement and its runs are compared with.
+// The placement scan and the generation run written out plainly, with no
+// shortcut: the yardstick for the program's fast placement and its runs.
 #ifndef HARAVOIJA_TESTS_REFERENCE_MODEL_H_
 #define HARAVOIJA_TESTS_REFERENCE_MODEL_H_
 
@@ -16,8 +15,8 @@
 
 namespace haravoija::testing {
 
-// Places the word by the exhaustive scan: same draws, same choice as the
-// program must make. The placement written, or nothing (grid unchanged).
+// Places the word by the exhaustive scan, with the program's draws; the
+// placement written, or nothing (grid unchanged).
 std::optional<Placement> referencePlaceWord(Grid& grid, std::string_view word, bool children,
                                             RandomSource& random);
 
@@ -27,8 +26,7 @@ struct ReferenceRun {
   std::vector<Placement> placements;  // of grid.placedWords, in the same order
 };
 
-// The generation run on a grid created by the caller, placing with
-// referencePlaceWord. The words must all fit some grid.
+// The generation run on the caller's grid; the words must all fit some grid.
 ReferenceRun referenceBuildGrid(Grid& grid, const std::vector<std::string>& words, bool children,
                                 Sizing sizing, int rows, int columns, RandomSource& random);
 

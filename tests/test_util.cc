@@ -59,8 +59,7 @@ std::string readFile(const std::filesystem::path& path) {
 
 RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
                     const std::filesystem::path& workDir, const RunOptions& options) {
-  // Input, output and error go through temporary files so that large inputs
-  // and outputs cannot dead-lock on pipe buffers.
+  // Files rather than pipes, so that large inputs and outputs cannot dead-lock.
   TempDir io;
   const std::filesystem::path inPath =
       options.stdinPath ? *options.stdinPath : io.write("stdin", input);
@@ -81,8 +80,7 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& inp
     }
     // The program starts as from a shell, whatever the test process ignores.
     ::signal(SIGPIPE, SIG_DFL);
-    // A run that hangs or loops (a prompt repeated for ever at the end of
-    // input) is killed instead of stalling the suite and filling the disk.
+    // A run that hangs or loops is killed instead of stalling the suite.
     const long ms = options.timeout.count() > 0 ? options.timeout.count() : 60'000;
     const itimerval timer{{0, 0}, {ms / 1000, ms % 1000 * 1000}};
     ::setitimer(ITIMER_REAL, &timer, nullptr);
@@ -106,13 +104,8 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& inp
   while (::wait4(pid, &status, 0, &usage) < 0) {
     if (errno != EINTR) throw std::runtime_error("wait4 failed");
   }
-  RunResult result;
-  result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  result.timedOut = WIFSIGNALED(status) && WTERMSIG(status) == SIGALRM;
-  result.maxRssKb = usage.ru_maxrss;
-  result.out = readFile(outPath);
-  result.err = readFile(errPath);
-  return result;
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), readFile(outPath),
+          readFile(errPath), WIFSIGNALED(status) && WTERMSIG(status) == SIGALRM, usage.ru_maxrss};
 }
 
 }  // namespace haravoija::testing

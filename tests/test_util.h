@@ -1,5 +1,4 @@
-// Helpers shared by the tests: temporary folders, reading files, and running
-// the real binary.
+// Helpers shared by the tests: temporary folders, reading files, running the binary.
 #ifndef HARAVOIJA_TESTS_TEST_UTIL_H_
 #define HARAVOIJA_TESTS_TEST_UTIL_H_
 
@@ -30,11 +29,8 @@ class TempDir {
 
 // How often `part` occurs in `text`, overlapping occurrences included.
 std::size_t occurrences(const std::string& text, const std::string& part);
-
-// The parts of `text` between separators ("a/b/" gives "a", "b" and ""); none
-// for an empty text.
+// The parts of `text` between separators ("a/b/" gives "a", "b", ""); none for "".
 std::vector<std::string> split(std::string_view text, char separator = ' ');
-
 // Reads a whole file as bytes ("" when missing).
 std::string readFile(const std::filesystem::path& path);
 
@@ -48,25 +44,16 @@ struct RunResult {
 
 // Limits and plumbing for one run of the binary.
 struct RunOptions {
-  // Entries "NAME=value" added to the environment (LC_ALL=C is set first).
-  std::vector<std::string> env;
-  // The watchdog's time; zero for a minute.
-  std::chrono::milliseconds timeout{0};
-  // RLIMIT_FSIZE in bytes, with SIGXFSZ ignored so that an oversized write
-  // fails with EFBIG instead of killing the program.
-  std::optional<unsigned long> fileSizeLimit;
-  // Standard input read from this file (a FIFO, a huge file) instead of
-  // the `input` bytes.
-  std::optional<std::filesystem::path> stdinPath;
-  // Standard output is a pipe that nobody reads (closed before the start).
-  bool stdoutClosed = false;
-  std::string binary;  // the program to run; empty for haravoija itself
+  std::vector<std::string> env = {};     // "NAME=value" entries, set after LC_ALL=C
+  std::chrono::milliseconds timeout{0};  // the watchdog's time; zero for a minute
+  // RLIMIT_FSIZE, with SIGXFSZ ignored so that an oversized write fails with EFBIG.
+  std::optional<unsigned long> fileSizeLimit = {};
+  std::optional<std::filesystem::path> stdinPath = {};  // instead of the `input` bytes
+  bool stdoutClosed = false;  // standard output is a pipe that nobody reads
+  std::string binary = {};    // the program to run; empty for haravoija itself
 };
 
-// Runs the binary in `workDir` with `args`, feeding `input` on standard
-// input, under LC_ALL=C unless the options' environment says otherwise. A
-// run still going when the watchdog's time is up is killed by SIGALRM
-// (exitStatus 128 + 14, timedOut set).
+// Runs the binary in `workDir`; killed by SIGALRM at the watchdog's time (timedOut).
 RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
                     const std::filesystem::path& workDir, const RunOptions& options = {});
 

@@ -1,17 +1,21 @@
-// Tests of the whole dialogue on a scripted console, an in-memory disk and
-// a known sequence of draws: where each end-menu choice leads, when the
-// generator is seeded, and that the end of input ends the program anywhere.
+// Tests of the whole dialogue and the batch run on fakes, and of the grid view,
+// fill menu and save prompt as transcripts; the end of input ends the program anywhere.
 #include "app/dialogue.h"
 
 #include <gtest/gtest.h>
 
+#include "app/batch_run.h"
+#include "app/fill_menu.h"
+#include "app/save_dialogue.h"
 #include "fakes.h"
+#include "output/grid_view.h"
 #include "test_util.h"
 
 namespace haravoija {
 namespace {
 
 using testing::occurrences;
+using namespace std::string_literals;
 
 const std::string kGoodbye = "Kiitos ohjelman k\204yt\224st\204!\n";
 const std::string kDifficultyMenu = "Valitse ristikon vaikeustaso:\n";
@@ -24,20 +28,18 @@ const std::string kWords = "Aihe\nkissa\nkoira\nL\n";
 struct Outcome {
   std::string output;
   int seeds = 0;
-  std::vector<std::string> files;
+  std::string files;  // the names on disk, one after another
 };
 
 Outcome run(const std::string& input) {
   testing::FakeEnvironment fake(input);
   runDialogue(fake.env);
-  Outcome result{fake.output(), fake.random.seeds(), {}};
-  for (const auto& [name, content] : fake.files.files) result.files.push_back(name);
+  Outcome result{fake.output(), fake.random.seeds(), ""};
+  for (const auto& [name, content] : fake.files.files) result.files += name;
   return result;
 }
 
-// The input ends after each line of a session that passes every prompt:
-// the title after a refusal, word entry, the menus, the fit warning's pause,
-// the phrase, each end-menu choice and the quit command of word entry.
+// The input ends after each line of a session that passes every prompt.
 TEST(DialogueTest, EndOfInputAtAnyPromptEndsWithTheGoodbyeLine) {
   const std::string session =
       "a/b\nAihe\nkissa\nkoira\nL\n1\n2\n1\n1\n\n2\nx\n2\n1\n1\n1\n3\n1\n1\n\n4\nUusi\n/poistu\n";
@@ -72,12 +74,10 @@ TEST(DialogueTest, WelcomeAndTitlePrompt) {
   EXPECT_EQ(run("a/b\n").seeds, 0);
 }
 
-// Choice 1 saves, under the title or a name; choice 2 asks the settings
-// again, choice 3 keeps them, choice 4 starts over with an empty list and a
-// new seed; 2 and 3 draw on without reseeding.
+// 1 saves; 2 asks the settings again, 3 keeps them (no reseed); 4 starts over, reseeded.
 TEST(DialogueTest, EndMenuChoices) {
   const Outcome two = run(kWords + "1\n1\n1\n1\n\n1\nnimi\n2\n2\n2\n5\n6\n1\n5\n");
-  EXPECT_EQ(two.files, (std::vector<std::string>{"Aihe.html", "Nimi.html"}));
+  EXPECT_EQ(two.files, "Aihe.htmlNimi.html");
   EXPECT_EQ(occurrences(two.output, kEndMenu), 4U);
   EXPECT_EQ(occurrences(two.output, "Anna ristikon aihe. \n"), 1U);
   EXPECT_EQ(occurrences(two.output, kDifficultyMenu), 2U);
@@ -106,21 +106,8 @@ TEST(DialogueTest, EndMenuChoices) {
   EXPECT_EQ(phrase.files.files["Kaksi.html"].find("muodostuu"), std::string::npos);
 }
 
-// The difficulty answer decides the directions: in a 1 x 2 grid with every
-// draw 24576 the scan tries leftwards first, which a children's puzzle
-// never does.
-TEST(DialogueTest, ChildrensPuzzleOnlyRightAndDown) {
-  for (const auto& [difficulty, row] : {std::pair{"1", "B A \n"}, std::pair{"2", "A B \n"}}) {
-    testing::FakeEnvironment fake(std::string("T\nab\nL\n") + difficulty + "\n2\n1\n2\n3\n5\n");
-    fake.random = testing::ScriptedRandom({24576});
-    runDialogue(fake.env);
-    EXPECT_NE(fake.output().find("---\n" + std::string(row) + "---\n"), std::string::npos)
-        << difficulty;
-  }
-}
-
 // The menus take only their own digits; the fit warning's pause takes a line.
-TEST(DialogueTest, MenusAndTheFitWarning) {
+TEST(DialogueTest, MenusTheFitWarningAndTheChildrensDirections) {
   const std::string out =
       run("Aihe\nkoira\nhevonen\nkissat\nL\n 1\n1\n1.\n2\n2\n2\nmit\204 vain\n3\n6\n5\n").output;
   const std::string settings =
@@ -147,6 +134,171 @@ TEST(DialogueTest, MenusAndTheFitWarning) {
                     kGoodbye))
       << out;
   EXPECT_EQ(occurrences(run(kWords + "2\n2\n10\n12\n3\n5\n").output, "VAROITUS"), 0U);
+  // With every draw 24576 a 1 x 2 grid is scanned leftwards first, which a
+  // children's puzzle (difficulty 2) never does.
+  for (const auto& [difficulty, row] : {std::pair{"1", "B A \n"}, std::pair{"2", "A B \n"}}) {
+    testing::FakeEnvironment fake(std::string("T\nab\nL\n") + difficulty + "\n2\n1\n2\n3\n5\n");
+    fake.random = testing::ScriptedRandom({24576});
+    runDialogue(fake.env);
+    EXPECT_NE(fake.output().find("---\n" + std::string(row) + "---\n"), std::string::npos)
+        << difficulty;
+  }
+}
+
+const std::string kMenu =
+    "\nRuudukkoon j\204i 6 tyhj\204\204 kohtaa. \n"
+    "Valitse seuraavista:\n"
+    "   1. Anna koneen t\204ytt\204\204 ristikon tyhj\204t kohdat\n"
+    "      satunnaisilla kirjaimilla. (suositus)\n"
+    "   2. Haluan ett\204 j\204ljelle j\204\204vist\204 kirjaimista muodostuu jokin sana.\n"
+    "   3. J\204t\204 kohdat tyhjiksi.\n"
+    "> ";
+
+const std::string kPhraseQuestion =
+    "Anna sana / lause, joka muodostuu j\204ljellej\204\204vist\204 kirjaimista. \n"
+    "Sanassa / lauseessa pit\204\204 olla yhteens\204 6 kirjainta.\n> ";
+
+std::string phraseRefused(int letters) {
+  return kPhraseQuestion +
+         "VIRHE: Sanassa / lauseessa pit\204\204 olla yhteens\204 6 kirjainta.\n" +
+         "Antamassasi sanassa / lauseessa oli " + std::to_string(letters) + " kirjainta.\n> ";
+}
+
+// Every draw is 0, a letter A; the cells are compared row by row.
+TEST(FillMenuTest, AnswersAndThePhraseQuestion) {
+  using enum FillMode;
+  const struct {
+    std::string input;
+    FillMode mode;
+    std::string output, cells, phrase;  // output after the menu
+  } cases[] = {
+      {"1\n", kRandomLetters, "", "KAAAAXAAK", ""},
+      {" 1\n4\n\n3\n", kLeaveEmpty, "> > > ", "K    X  K", ""},
+      {"", kNone, "", "K    X  K", ""},
+      {"x\n", kNone, "> ", "K    X  K", ""},
+      {"2\nka la\nkala ja\n", kHiddenPhrase, phraseRefused(4), "KKALAXJAK", "kala ja"},
+      // Input ends at the question: the last line read fills what it can.
+      {"2\nab\n", kHiddenPhrase, phraseRefused(2), "KABAAXAAK", "ab"},
+      {"2\n", kHiddenPhrase, kPhraseQuestion, "KAAAAXAAK", ""},
+  };
+  for (const auto& c : cases) {
+    testing::FakeEnvironment fake(c.input);
+    fake.random = testing::ScriptedRandom({0});
+    Grid grid{{"K  ", "  X", "  K"}, {}, {}};
+    EXPECT_EQ(chooseFill(grid, fake.env), c.mode) << c.input;
+    EXPECT_EQ(fake.output(), kMenu + c.output) << c.input;
+    EXPECT_EQ(grid.rows[0] + grid.rows[1] + grid.rows[2], c.cells) << c.input;
+    EXPECT_EQ(grid.hiddenPhrase, c.phrase) << c.input;
+  }
+}
+
+const std::string kQuestion =
+    "\n"
+    "Anna tiedostonimi, johon tallennetaan. Huom: \216l\204 anna p\204\204tett\204.\n"
+    "Tiedostonimeen lis\204t\204\204n automaattisesti p\204\204te .html.\n"
+    "Jos painat vain enteri\204, k\204ytet\204\204n tiedostonimen\204 ristikon otsikkoa.\n"
+    "> ";
+const std::string kRefused =
+    "Antamassasi tiedostonimess\204 on kiellettyj\204 merkkej\204. Anna uusi nimi. \n"
+    "Muista antaa tiedostonimi ilman p\204\204tett\204.\n> ";
+
+std::string saved(const std::string& name) {
+  return "Ruudukko tallennettu tiedostoon " + name + ".html.\n\n";
+}
+
+TEST(SaveDialogueTest, NamesRefusalsAndOutcomes) {
+  const struct {
+    std::string input, title, output, diskName;  // output after the question
+    SaveOutcome outcome = SaveOutcome::kHandedOver;
+    bool diskFull = false;
+  } cases[] = {
+      // An empty answer saves under the title; the message shows small letters.
+      {"\n", "El\204imet", saved("el\204imet"), "El\344imet.html"},
+      // The title is not tested again: its full stop stays.
+      {"\n", "Osa 2.0", saved("osa 2.0"), "Osa 2.0.html"},
+      {"a/b\nristikko.html\nris\0ti\n.\n\"x\nristikko\n"s, "Aihe",
+       kRefused + kRefused + kRefused + kRefused + kRefused + saved("ristikko"), "Ristikko.html"},
+      {"\204t\204n ristikko\n", "Aihe", saved("\204t\204n ristikko"), "\304t\344n ristikko.html"},
+      {"a.b\n", "Aihe", kRefused, "", SaveOutcome::kInputEnded},
+      {"nimi\n", "Aihe", "Tulosten talletus tiedostoon ei onnistunut!\n\n", "",
+       SaveOutcome::kHandedOver, true},
+  };
+  for (const auto& c : cases) {
+    testing::FakeEnvironment fake(c.input);
+    if (c.diskFull) fake.files.saveFailsAfter = 0;
+    EXPECT_EQ(runSaveDialogue(create(2, 2), c.title, fake.env), c.outcome) << c.input;
+    EXPECT_EQ(fake.output(), kQuestion + c.output) << c.input;
+    std::string names;
+    for (const auto& [name, content] : fake.files.files) names += name;
+    EXPECT_EQ(names, c.diskName) << c.input;
+  }
+  // At a UTF-8 terminal the name on disk is in UTF-8 too.
+  testing::FakeEnvironment utf8("\303\244t\303\244\n", Charset::kUtf8);
+  EXPECT_EQ(runSaveDialogue(create(2, 2), "Aihe", utf8.env), SaveOutcome::kHandedOver);
+  EXPECT_TRUE(utf8.files.files.contains("\303\204t\303\244.html"));
+}
+
+TEST(BatchRunTest, NamesWordsAndSaves) {
+  const std::string badName =
+      "VIRHE: Anna kunnollinen tiedostonimi.\n"
+      "Tiedostonimen p\204\204te tulee olla .txt tai .html.\n> ";
+  const struct {
+    std::string argument, content, output;
+    bool saveFails = false;
+  } cases[] = {
+      {"SANAT.TXT", "kissa\n", badName},
+      {"a.b", "kissa\n", badName},
+      {".tx", "kissa\n", badName},
+      {"roskaa.txt", "3D x\n",
+       "Odota, luetaan tiedostoa... \n"
+       "VIRHE: Tiedostossa ei ollut yht\204\204n kelvollista sanaa.\n" +
+           kGoodbye},
+      {"sanat.txt", "kissa\n", "Tulosten talletus tiedostoon ei onnistunut!\n\n" + kGoodbye, true},
+  };
+  for (const auto& c : cases) {
+    testing::FakeEnvironment fake;
+    if (c.saveFails) fake.files.saveFailsAfter = 10;
+    testing::StringFile file(c.content);
+    runBatch(file, c.argument, fake.env);
+    EXPECT_TRUE(fake.output().ends_with(c.output)) << c.argument << "\n" << fake.output();
+    EXPECT_TRUE(fake.files.files.empty()) << c.argument;
+    EXPECT_EQ(fake.random.seeds(), c.saveFails ? 1 : 0) << c.argument;
+  }
+
+  testing::FakeEnvironment fake("", Charset::kUtf8);
+  testing::StringFile file("kissa koira\nhevonen\nkissa\n");
+  runBatch(file, "./el\303\244imet.txt", fake.env);
+  EXPECT_TRUE(fake.output().starts_with(
+      "Odota, luetaan tiedostoa... \n"
+      "Sana kissa lis\303\244tty.\nSana koira lis\303\244tty.\nSana hevonen lis\303\244tty.\n\n"
+      "\nOdota. Luodaan sanaristikko annetuista sanoista...\n"))
+      << fake.output();
+  EXPECT_TRUE(
+      fake.output().ends_with("Ruudukko tallennettu tiedostoon out.html.\n\n"
+                              "Kiitos ohjelman k\303\244yt\303\266st\303\244!\n"));
+  EXPECT_EQ(fake.random.seeds(), 1);
+  // The title is the argument, in the document's ISO 8859-1.
+  EXPECT_NE(fake.files.files["out.html"].find("<title>./el\344imet.txt</title>"),
+            std::string::npos);
+}
+
+TEST(GridViewTest, GridsBetweenRulesUpToTheWidthLimit) {
+  EXPECT_EQ(gridView({{"KISS", "A  X", "\216\217\231Q"}, {"kissa", "ax"}, {}}),
+            "-------\nK I S S \nA     X \n\216 \217 \231 Q \n-------\n\n"
+            "(ristikon koko: 3x4, ristikossa 2 sanaa)\n\n");
+  EXPECT_EQ(gridView({{"A", "B"}, {}, {}}),
+            "-\nA \nB \n-\n\n(ristikon koko: 2x1, ristikossa 0 sanaa)\n\n");
+  Grid widest = create(2, 35);
+  widest.rows[1][34] = 'Z';
+  widest.placedWords = {"z"};
+  const std::string rule(69, '-');
+  EXPECT_EQ(gridView(widest), rule + "\n" + std::string(70, ' ') + "\n" + std::string(68, ' ') +
+                                  "Z \n" + rule +
+                                  "\n\n(ristikon koko: 2x35, ristikossa 1 sanaa)\n\n");
+  Grid tooWide = create(40, 36);
+  tooWide.placedWords = {"aa", "bb", "cc"};
+  EXPECT_EQ(gridView(tooWide),
+            "\nSanaristikko ei mahdu ruudulle.\n\n(ristikon koko: 40x36, ristikossa 3 sanaa)\n\n");
 }
 
 }  // namespace

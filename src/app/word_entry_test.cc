@@ -1,9 +1,10 @@
-// Tests of the word-entry loop: its commands, messages, listing and help,
-// as whole transcripts of what the user sees.
+// Tests of the word-entry loop and its import command: commands, messages,
+// listing and help, as whole transcripts of what the user sees.
 #include "app/word_entry.h"
 
 #include <gtest/gtest.h>
 
+#include "app/word_import.h"
 #include "app/word_listing.h"
 #include "fakes.h"
 
@@ -36,6 +37,11 @@ const std::string kIntro =
     "Anna nyt ristikkoon haluamasi sanat. Voit k\204ytt\204\204 seuraavia komentoja:\n" + kHelp +
     "\nAnna ensimm\204inen sana / tiedosto.\n";
 
+const std::string kReading = "Odota, luetaan tiedostoa... \n";
+const std::string kBadName =
+    "VIRHE: Anna kunnollinen tiedostonimi.\nTiedostonimen p\204\204te tulee olla .txt tai .html.\n";
+const std::string kUnreadable = "VIRHE: Tiedostosta ei voitu lukea.\n";
+
 struct Session {
   WordEntryOutcome outcome = WordEntryOutcome::kFinished;
   std::string output;  // without the opening text
@@ -52,8 +58,7 @@ Session run(const std::string& input, Session session = {}) {
   return session;
 }
 
-// Single-letter commands and typed words, then removals, then titles, then
-// the quit command in mixed case.
+// Single-letter commands and words, removals, titles, the quit command in mixed case.
 TEST(WordEntryTest, CommandsAndWords) {
   const Session s =
       run("\nl\naa\nA\nk\nN\nL \n/poistu \n" + std::string(80, 'x') + "\naA\nn\n---\n" +
@@ -99,19 +104,27 @@ TEST(WordEntryTest, CommandsAndWords) {
   EXPECT_EQ(empty.output, "> ");
 }
 
+// A full list refuses typed words and notes the cap in an import.
 TEST(WordEntryTest, FullListRefusesNewWords) {
   Session full;
   for (int i = 0; i < 10000; ++i) {
     full.list.add(
         std::string{'s', char('a' + i / 676), char('a' + i / 26 % 26), char('a' + i % 26)});
   }
-  const Session s = run("saaa\nuusi\n-\nuusi\n", std::move(full));
+  Session s = run("saaa\nuusi\n-\nuusi\n", std::move(full));
   EXPECT_EQ(s.output,
             "> VIRHE: Olet antanut jo kyseisen sanan.\n"
             "> VIRHE: Sanaa ei voitu lis\204t\204. Sanojen maksimim\204\204r\204 on 10000.\n"
             "> Sana soup poistettu.\n"  // the last: 9999 is o, u, p in base 26
             "> Sana lis\204tty. Sanoja annettu yhteens\204 10000. Anna seuraava sana.\n"
             "> ");
+  testing::FakeEnvironment fake;
+  fake.files.files = {{"sanat.txt", "uusi toinen kolmas\n"}};
+  (void)s.list.removeLast();
+  runImportCommand("+sanat.txt", s.list, fake.env);
+  EXPECT_EQ(fake.output(), kReading +
+                               "Sana uusi lis\204tty.\nYhteens\204 1 sanaa lis\204ttiin.\n"
+                               "Huom: Sanojen maksimim\204\204r\204 (10000) saavutettiin.\n");
 }
 
 TEST(WordListingTest, ColumnsOfTheLongestWordPlusTwo) {
@@ -132,6 +145,59 @@ TEST(WordListingTest, ColumnsOfTheLongestWordPlusTwo) {
     EXPECT_EQ(formatWordListing(list), "Annetut sanat:\n" + lines +
                                            "\nSanoja annettu yhteens\204 " +
                                            std::to_string(words.size()) + ".\n");
+  }
+}
+
+// Without an error the output is that of the import of `words`; every draw is the highest.
+TEST(ImportCommandMessagesTest, ChecksInOrderThenTheImport) {
+  const struct {
+    std::string line, error;
+    std::vector<std::string> words;
+  } cases[] = {
+      {"+sanat.TXT", kBadName, {}},
+      {"+abc", kBadName, {}},
+      {"+vanha.htm", kBadName, {}},
+      // The file is opened before the parameters are looked at.
+      {"+puuttuu.txt a b c", kUnreadable, {}},
+      {"+ sanat.txt", kUnreadable, {}},
+      {"+kansio.txt", kUnreadable, {}},
+      {"+sanat.txt a 5 x", "VIRHE: Liikaa parametrej\204.\n", {}},
+      {"+sanat.txt 1234567", "VIRHE: Parametri ei kelpaa.\n", {}},
+      {"+sanat.txt 5 5", "VIRHE: Parametri ei kelpaa.\n", {}},
+      // Letters are refused only once the file has been read.
+      {"+sanat.txt ab", kReading + "VIRHE: Parametri ei kelpaa.\n", {}},
+      {"+sanat.txt k", "", {"kissa", "Kala"}},
+      {"+sanat.txt x", "", {}},
+      // One of kissa, Kala and auto: the top draw swaps the first with the last.
+      {"+sanat.txt 1", "", {"auto"}},
+      // The name is looked up with the Finnish letters in ISO 8859-1.
+      {"+el\204imet.txt", "", {"hevonen"}},
+      // A page's words come from its word list only.
+      {"+vanha.html", "", {"Lintu"}},
+      {"+vanha.txt.html", "", {"lintu", "sanat"}},
+  };
+  for (const auto& c : cases) {
+    testing::FakeEnvironment fake;
+    fake.files.files = {{"sanat.txt", "kissa koira Kala auto\n"},
+                        {"el\344imet.txt", "hevonen\n"},
+                        {"vanha.html", "lintu <!--Sanat-->\n<br>Lintu\n<!--Loppu-->\n"},
+                        {"vanha.txt.html", "lintu <!--Sanat-->\n<p>x\nsanat\n"},
+                        {"kansio.txt", ""}};
+    fake.files.unopenable = {"kansio.txt"};
+    fake.random = testing::ScriptedRandom({32767});
+    WordList list;
+    list.add("koira");
+    runImportCommand(c.line, list, fake.env);
+    std::string expected = c.error;
+    if (expected.empty()) {
+      expected = kReading;
+      for (const std::string& word : c.words) expected += "Sana " + word + " lis\204tty.\n";
+      expected += "Yhteens\204 " + std::to_string(c.words.size()) + " sanaa lis\204ttiin.\n";
+    }
+    EXPECT_EQ(fake.output(), expected) << c.line;
+    std::vector<std::string> all = {"koira"};
+    all.insert(all.end(), c.words.begin(), c.words.end());
+    EXPECT_EQ(list.words(), all) << c.line;
   }
 }
 

@@ -1,6 +1,5 @@
-// Tests of the generation run: the worked examples of the size search and
-// the fixed-size fallback, and golden puzzles for fixed seeds of the
-// platform's generator, written out cell by cell.
+// Tests of placing one word, of the generation run and of the fills: worked
+// examples, each grid worked out by hand, and golden puzzles for fixed seeds of rand().
 #include "puzzle/generation.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +8,7 @@
 
 #include "fakes.h"
 #include "puzzle/fill.h"
+#include "puzzle/placer.h"
 #include "test_util.h"
 
 namespace haravoija {
@@ -20,31 +20,25 @@ using enum Sizing;
 
 TEST(BuildGridTest, WorkedExamples) {
   const struct {
-    const char* what;
-    const char* words;
+    const char *what, *words;
     Sizing sizing;
     int rows, columns, expectedRows, expectedColumns;
     const char* unplaced;
     int attempts;
   } cases[] = {
-      // The estimate ends at 4 x 5; the search fails 504 times at 4 x 4
-      // (one attempt short of the step limit 505) and succeeds at 4 x 5.
+      // The estimate ends at 4 x 5; 504 failures at 4 x 4, one short of the step limit.
       {"one five-letter word", "kissa", kSmallest, 1, 1, 4, 5, "", 505},
       {"one two-letter word", "ab", kSmallest, 1, 1, 1, 2, "", 505},
-      // Every attempt at 1 x 1 places nothing; the tolerance rises until it
-      // holds all three words: 343 strict attempts (1000 / 3 + 10), then
-      // tolerant ones with the counter at 0..68 for tolerance 1, at 1..68 for
-      // tolerance 2, and one for tolerance 3.
+      // 1000 / 3 + 10 strict attempts, then tolerant ones: the counter at 0..68
+      // for tolerance 1, at 1..68 for 2, and one for 3, which holds all three.
       {"fixed 1 x 1", "kissa koira ab", kFixed, 1, 1, 1, 1, "kissa koira ab", 343 + 69 + 68 + 1},
       {"fixed size that holds all", "kissa koira ab", kFixed, 10, 10, 10, 10, "", 1},
-      // "abc" fits no 2 x 2 grid: after the strict attempts the first
-      // tolerant attempt leaves out just that word.
+      // "abc" fits no 2 x 2 grid: the first tolerant attempt leaves out just that.
       {"fixed size that leaves one out", "abc de fg", kFixed, 2, 2, 2, 2, "abc", 344},
       // A word of one letter fits nowhere and is left out in list order.
       {"one-letter word", "kissa a ab", kFixed, 2, 5, 2, 5, "a", 1},
       {"only a one-letter word", "a", kSmallest, 1, 1, 1, 1, "a", 0},
-      // 1 x 1: 1010 strict attempts, then a tolerant one may leave out one;
-      // the one-letter word joins the left-out words in list order.
+      // 1 x 1: 1010 strict attempts, then a tolerant one; list order kept.
       {"counts below one", "ab a", kFixed, 0, -3, 1, 1, "ab a", 1010 + 1},
   };
   for (const auto& c : cases) {
@@ -60,9 +54,7 @@ TEST(BuildGridTest, WorkedExamples) {
     // The placed words and the left-out ones together are the list.
     EXPECT_EQ(grid.placedWords.size() + result.unplacedWords.size(), words.size()) << c.what;
   }
-}
-
-TEST(BuildGridTest, NoWordsNoRun) {
+  // No words, no run.
   testing::ScriptedRandom random;
   Grid grid = create(2, 3);
   grid.setCell(0, 0, 'X');
@@ -72,9 +64,7 @@ TEST(BuildGridTest, NoWordsNoRun) {
   EXPECT_EQ(random.draws(), 0);
 }
 
-// The platform's generator with a fixed seed gives these puzzles, cell for
-// cell: they pin the scaling of rand(), the scan, the run and the fill. The
-// grids were computed with the tests' plain reference scan and rand() >> 16.
+// Pins rand()'s scaling, the scan, the run and the fill; worked with the reference scan.
 TEST(BuildGridTest, GoldenPuzzlesForFixedSeeds) {
   const Rows words = split("hevonen koira kissa lintu kala");
   const char* const placed[] = {"NENOVEH/    LK / K  IO / A SNI / LS TR / A  UA ",
@@ -99,6 +89,116 @@ TEST(BuildGridTest, GoldenPuzzlesForFixedSeeds) {
   EXPECT_EQ(fixed.unplacedWords, split("hevonen koira kissa lintu"));
   EXPECT_EQ(fixed.attempts, 283);
   EXPECT_EQ(grid.rows, split("    /U   / U  /KALA", '/'));
+}
+
+// Draws that give the offsets: for a count n, draw * n / 32767.
+constexpr int kA1 = 16384;   // a = 1 of 2 rows
+constexpr int kB2 = 21845;   // b = 2 of 3 columns
+constexpr int kE4 = 16384;   // e = 4: Right, Down, Left, Up, DownRight, ...
+constexpr int kE6 = 24576;   // e = 6: Left, Up, DownRight, UpRight, ...
+constexpr int kTop = 32767;  // a = rows, b = columns, e = 8: taken modulo
+
+TEST(PlaceWordTest, WorkedExamples) {
+  // Rows parted by '/'; the grid unchanged when the word is refused.
+  const struct {
+    const char *grid, *word;
+    bool children;
+    std::vector<int> draws;  // a, b, e
+    const char* expected;
+  } cases[] = {
+      // The first fitting start from (a, b), wrapping: (1,2) is too near the edge.
+      {"   /   ", "ab", false, {kA1, kB2, kE4}, "   /AB "},
+      {"   /   ", "ab", false, {kA1, kB2, kE6}, "   / BA"},
+      // Left maps to Down for children; row 1 cannot go down, so row 0 wraps in.
+      {"   /   ", "ab", true, {kA1, kB2, kE6}, "  A/  B"},
+      {"   /   ", "ab", false, {0, 0, 0}, "A  / B "},  // down-right at e = 0
+      {"   /   ", "ab", true, {0, 0, 0}, "A  /B  "},   // children: down at e = 0
+      {"   /   ", "ab", false, {kTop}, "A  / B "},     // top draws wrap to 0
+      {"  ", "ab", false, {0, 0, 0}, "AB"},
+      {"  ", "ab", false, {0, 0, kE6}, "BA"},
+      {"  ", "ab", true, {0, 0, kE6}, "AB"},  // children: only rightwards
+      {" ", "ab", false, {0, 0, 0}, " "},
+      {"  /  ", "abc", false, {0, 0, 0}, "  /  "},          // longer than both sides
+      {"  /  /  ", "abc", false, {0, 0, kE6}, "C /B /A "},  // only up or down
+      // A crossing beats every earlier placement over empty cells: Left from (2,2).
+      {"   /   /  K", "kat", false, {0, 0, kE4}, "   /   /TAK"},
+      // The most shared letters below length - 1 win: S and H beat the S alone.
+      {"S    /     /  H  /     ", "saha", false, {0, 0, kE4}, "S    / A   /  H  /   A "},
+      // ISSA inside KISSA would share all four letters; all else clashes.
+      {"KISSA", "issa", false, {0, 0, 0}, "KISSA"},
+      {"K ", "ka", false, {0, 0, 0}, "K "},  // two letters need two empty cells
+  };
+  for (const auto& c : cases) {
+    const bool placed = std::string(c.grid) != c.expected;
+    Grid grid{split(c.grid, '/'), {}, {}};
+    testing::ScriptedRandom random(c.draws);
+    Placer placer(grid, random);
+    EXPECT_EQ(placer.placeWord(c.word, c.children), placed) << c.word << " into " << c.grid;
+    EXPECT_EQ(grid.rows, split(c.expected, '/')) << c.word << " into " << c.grid;
+    EXPECT_EQ(grid.placedWords, placed ? Rows{c.word} : Rows{}) << c.word;
+    EXPECT_EQ(random.draws(), 3) << c.word;
+  }
+}
+
+// The placer's picture of the grid keeps in step through resets, clears, growth.
+TEST(PlaceWordTest, FollowsResetsClearsAndGrowth) {
+  Grid grid = create(1, 1);
+  testing::ScriptedRandom random({0});
+  Placer placer(grid, random);
+  EXPECT_FALSE(placer.placeWord("ab", false));
+  placer.grow();
+  EXPECT_TRUE(placer.placeWord("ab", false));
+  EXPECT_EQ(grid.rows, Rows{"AB"});
+  placer.grow();  // 2 x 2: the new row is empty
+  EXPECT_TRUE(placer.placeWord("cd", false));
+  EXPECT_EQ(grid.rows, split("AB/CD", '/'));
+  placer.clear();
+  EXPECT_TRUE(grid.emptyCellCount() == 4 && grid.placedWords.empty());
+  EXPECT_TRUE(placer.placeWord("xy", false));
+  EXPECT_EQ(grid.rows, split("X / Y", '/'));
+  placer.reset(1, 3);
+  EXPECT_FALSE(placer.placeWord("\204ij\204", false));  // longer than the row
+  EXPECT_TRUE(placer.placeWord("\204\224", false));
+  EXPECT_EQ(grid.rows, Rows{"\216\231 "});
+  EXPECT_EQ(grid.placedWords, Rows{"\204\224"});
+  // Words that no grid takes.
+  EXPECT_TRUE(fitsSomeGrid("ab") && fitsSomeGrid(std::string(80, 'a')));
+  for (const std::string word : {"a", "", "a b"}) EXPECT_FALSE(fitsSomeGrid(word)) << word;
+  EXPECT_FALSE(fitsSomeGrid(std::string(81, 'a')));
+  placer.reset(5, 5);
+  EXPECT_FALSE(placer.placeWord("a b", false));
+  EXPECT_EQ(grid.emptyCellCount(), 25);
+}
+
+TEST(FillTest, RandomLettersAndHiddenPhrasesInReadingOrder) {
+  // alphabet[draw * 29 / 32768] of A-Z, Å, Ä, Ö: draws at the edges; phrases draw 0.
+  const std::vector<int> edges = {0, 1129, 1130, 29380, 30510, 32767, 16384, 15000};
+  const struct {
+    const char *grid, *line, *filled, *phrase;  // line nullptr: random letters only
+    int draws;
+  } cases[] = {
+      {"  X   /Y     ", nullptr, "AAXB\217\216/Y\231ONAA", "", 10},
+      {"K  /  K/  Z", "Kala ja", "KKA/LAK/JAZ", "kala ja", 0},
+      {"  /  /  ", "Kala ja", "KA/LA/JA", "kala ja", 0},
+      {"   /  X", "moi 2!", "MOI/2!X", "moi 2!", 0},
+      // Capitals are lower-cased in the phrase and upper-cased in the cells.
+      {"   /  ", "\216iti \217", "\216IT/I\217", "\204iti \206", 0},
+      // Too short a phrase: random letters complete the grid.
+      {"   /   ", "\204 o", "\216OA/AAA", "\204 o", 4},
+      // No empty cell: a line of spaces is still the phrase.
+      {"AB", "  ", "AB", "  ", 0},
+      {"AB", "", "AB", "", 0},
+  };
+  for (const auto& c : cases) {
+    Grid grid{split(c.grid, '/'), {}, {}};
+    testing::ScriptedRandom random(c.line ? std::vector<int>{0} : edges);
+    c.line ? fillWithPhrase(grid, c.line, random) : fillRandom(grid, random);
+    EXPECT_EQ(grid.rows, split(c.filled, '/')) << c.grid;
+    EXPECT_EQ(grid.hiddenPhrase, c.phrase) << c.grid;
+    EXPECT_EQ(random.draws(), c.draws) << c.grid;
+  }
+  EXPECT_EQ(removeSpaces(" a b\tc  d "), "ab\tcd");
+  EXPECT_EQ(removeSpaces("   "), "");
 }
 
 }  // namespace
