@@ -1,6 +1,5 @@
-// Tests of the answer-key command on an in-memory disk: the console key and
-// the JSON of a small page byte for byte, pages done and pages refused in
-// one run, options, messages and exit statuses.
+// Tests of the answer-key command on an in-memory disk: console key and JSON
+// byte for byte, pages done and refused, options, messages and exit statuses.
 #include "app/key_program.h"
 
 #include <gtest/gtest.h>
@@ -18,15 +17,11 @@
 namespace haravoija {
 namespace {
 
-// K I S A
-// A B B A
-// Ä T A T    SB lies twice from the S, Koira nowhere; A and T are left over.
+// SB lies twice from the S, Koira nowhere; A and T are left over.
 std::string page(const std::string& phrase) {
-  Grid grid;
-  grid.rows = {"KISA", "ABBA", "\216TAT"};
-  grid.placedWords = {"abba", "kisa", "koira", "sb", "\204t"};
-  grid.hiddenPhrase = phrase;
-  return puzzleDocument(grid, "Sanat & <\204>");
+  return puzzleDocument(
+      Grid{{"KISA", "ABBA", "\216TAT"}, {"abba", "kisa", "koira", "sb", "\204t"}, phrase},
+      "Sanat & <\204>");
 }
 
 std::string saved(const std::string& name) {
@@ -36,38 +31,24 @@ std::string saved(const std::string& name) {
 std::string error(const std::string& text) { return "haravoija-ratkaisu: " + text + "\n"; }
 
 const std::string kKey =
-    "Ratkaisu: Sanat & <\204>\n"
-    "Ruudukko 3 x 4, 5 sanaa\n"
-    "\n"
-    "K I S A\n"
-    "A B B A\n"
-    "\216 T . .\n"
-    "\n"
-    "Sanat (rivi, sarake, suunta):\n"
-    "  Abba   2, 1 oikealle\n"
-    "  Kisa   1, 1 oikealle\n"
-    "  Koira  ei l\224ytynyt\n"
-    "  Sb     1, 3 alas vasemmalle; 1, 3 alas (2 kertaa)\n"
+    "Ratkaisu: Sanat & <\204>\nRuudukko 3 x 4, 5 sanaa\n\nK I S A\nA B B A\n\216 T . .\n\n"
+    "Sanat (rivi, sarake, suunta):\n  Abba   2, 1 oikealle\n  Kisa   1, 1 oikealle\n"
+    "  Koira  ei l\224ytynyt\n  Sb     1, 3 alas vasemmalle; 1, 3 alas (2 kertaa)\n"
     "  \216t     3, 1 oikealle\n";
 const std::string kSpelt =
     "\nPiilolause: A t\nJ\204ljelle j\204\204v\204t kirjaimet muodostavat piilolauseen.\n";
 const std::string kNotSpelt =
     "\nPiilolause: T a\nJ\204ljelle j\204\204v\204t kirjaimet eiv\204t muodosta piilolausetta.\n";
 const std::string kJson =
-    "{\"title\":\"Sanat & <\303\244>\",\"rows\":3,\"columns\":4,"
-    "\"grid\":[\"KISA\",\"ABBA\",\"\303\204TAT\"],\"words\":["
-    "{\"word\":\"Abba\",\"occurrences\":[{\"row\":2,\"column\":1,\"direction\":\"E\","
-    "\"endRow\":2,\"endColumn\":4}]},"
-    "{\"word\":\"Kisa\",\"occurrences\":[{\"row\":1,\"column\":1,\"direction\":\"E\","
-    "\"endRow\":1,\"endColumn\":4}]},"
-    "{\"word\":\"Koira\",\"occurrences\":[]},"
-    "{\"word\":\"Sb\",\"occurrences\":["
-    "{\"row\":1,\"column\":3,\"direction\":\"SW\",\"endRow\":2,\"endColumn\":2},"
-    "{\"row\":1,\"column\":3,\"direction\":\"S\",\"endRow\":2,\"endColumn\":3}]},"
-    "{\"word\":\"\303\204t\",\"occurrences\":[{\"row\":3,\"column\":1,\"direction\":\"E\","
-    "\"endRow\":3,\"endColumn\":2}]}],";
-const std::string kJsonA = kJson + "\"phrase\":\"A t\",\"phraseMatches\":true}";
-const std::string kJsonB = kJson + "\"phrase\":null,\"phraseMatches\":null}";
+    R"({"title":"Sanat & <ä>","rows":3,"columns":4,"grid":["KISA","ABBA","ÄTAT"],)"
+    R"("words":[{"word":"Abba","occurrences":[{"row":2,"column":1,"direction":"E","endRow":2,)"
+    R"("endColumn":4}]},{"word":"Kisa","occurrences":[{"row":1,"column":1,"direction":"E",)"
+    R"("endRow":1,"endColumn":4}]},{"word":"Koira","occurrences":[]},{"word":"Sb",)"
+    R"("occurrences":[{"row":1,"column":3,"direction":"SW","endRow":2,"endColumn":2},{"row":1,)"
+    R"("column":3,"direction":"S","endRow":2,"endColumn":3}]},{"word":"Ät",)"
+    R"("occurrences":[{"row":3,"column":1,"direction":"E","endRow":3,"endColumn":2}]}],)";
+const std::string kJsonA = kJson + R"("phrase":"A t","phraseMatches":true})";
+const std::string kJsonB = kJson + R"("phrase":null,"phraseMatches":null})";
 
 struct Outcome {
   int status = 0;
@@ -77,9 +58,9 @@ struct Outcome {
   std::map<std::string, std::string> files = {};  // the disk afterwards
 };
 
-// Runs the command on a disk that holds `files` and the pages a.html (with
-// a phrase the leftover letters spell), b.HTM (without a phrase), c.html
-// (with one they do not spell) and lukittu.html, whose key cannot be saved.
+// Runs the command on `files` and pages with a phrase the leftover letters
+// spell (a), without one (b), with one they do not spell (c), and lukittu,
+// whose key cannot be saved.
 Outcome runKey(std::vector<std::string> args, std::map<std::string, std::string> files = {},
                Charset charset = Charset::kPassthrough) {
   testing::FakeConsole out("", charset);
@@ -99,11 +80,7 @@ Outcome runKey(std::vector<std::string> args, std::map<std::string, std::string>
 
 TEST(KeyProgramTest, ShowsEachKeyOrItsJsonAndSavesItsPage) {
   const std::string missing = error("puuttuu.html: tiedostoa ei voi avata");
-  struct Case {
-    std::vector<std::string> args;
-    Outcome expected;
-  };
-  const std::vector<Case> cases = {
+  const std::vector<std::pair<std::vector<std::string>, Outcome>> cases = {
       {{"a.html", "b.HTM", "c.html"},
        {kKeyDone,
         kKey + kSpelt + saved("a-ratkaisu.html") + "\n" + kKey + saved("b-ratkaisu.html") + "\n" +
@@ -129,27 +106,23 @@ TEST(KeyProgramTest, ShowsEachKeyOrItsJsonAndSavesItsPage) {
       {{"a.html", "-h"}, {kKeyDone, keyHelpText()}},
       {{"--help"}, {kKeyDone, keyHelpText()}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.args.front());
-    const Outcome outcome = runKey(c.args);
-    EXPECT_EQ(outcome.status, c.expected.status);
-    EXPECT_EQ(outcome.out, c.expected.out);
-    EXPECT_EQ(outcome.err, c.expected.err);
-    EXPECT_EQ(outcome.saves, c.expected.saves);
+  for (const auto& [args, expected] : cases) {
+    SCOPED_TRACE(args.front());
+    const Outcome outcome = runKey(args);
+    EXPECT_EQ(outcome.status, expected.status);
+    EXPECT_EQ(outcome.out, expected.out);
+    EXPECT_EQ(outcome.err, expected.err);
+    EXPECT_EQ(outcome.saves, expected.saves);
   }
-}
-
-TEST(KeyProgramTest, TheKeyPageGoesToItsFileOrToStandardOutput) {
-  const std::string document = runKey({"a.html"}).files["a-ratkaisu.html"];
-  EXPECT_TRUE(document.starts_with("<!DOCTYPE html>\n")) << document;
+  // The page saved, or written to standard output with -o -.
   const Outcome piped = runKey({"a.html", "-o", "-"});
-  EXPECT_EQ(piped.out, document);
+  EXPECT_TRUE(piped.out.starts_with("<!DOCTYPE html>\n")) << piped.out;
+  EXPECT_EQ(piped.out, runKey({"a.html"}).files["a-ratkaisu.html"]);
   EXPECT_TRUE(piped.saves.empty());
 }
 
 TEST(KeyProgramTest, AUtf8TerminalSeesItsOwnLettersInNamesAndKeys) {
-  // The name as the terminal passes it is the name on disk; the JSON is
-  // UTF-8 already and not converted again.
+  // Names stay as the terminal passes them; the JSON is not converted again.
   const Outcome key =
       runKey({"\303\244.html", "\303\266.html"}, {{"\303\244.html", page("A t")}}, Charset::kUtf8);
   EXPECT_EQ(key.out, fromCp850(kKey + kSpelt + saved("\204-ratkaisu.html"), Charset::kUtf8));
@@ -167,10 +140,7 @@ TEST(KeyProgramTest, EachPageThatIsNoWholeSavedPageGetsItsErrorAndStatusOne) {
   };
   const std::string rows = upTo("</table>\r\n</td>").substr(good.find("<tr><td align"));
   const auto square = [](int height, int width) {
-    Grid grid;
-    grid.rows.assign(height, std::string(width, 'A'));
-    grid.placedWords = {"AA"};
-    return puzzleDocument(grid, "t");
+    return puzzleDocument(Grid{std::vector(height, std::string(width, 'A')), {"AA"}, ""}, "t");
   };
   const std::string tooLarge =
       "sivu on suurempi kuin Haravoijan ristikkosivut (ruudukko enint\204\204n 1000 x 1000)";
