@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fakes.h"
@@ -40,14 +41,8 @@ Cells cellsOf(int row, int column, Direction direction, std::size_t length) {
 
 TEST(KeyRoundTripTest, TheKeyFindsEveryWordWhereTheGenerationPutIt) {
   enum Fill { kRandom, kPhrase, kEmpty };
-  struct Case {
-    std::string list;
-    std::size_t words;  // drawn from the list
-    bool children;
-    int rows, columns;  // 0: the smallest size
-    Fill fill;
-  };
-  const std::vector<Case> cases = {
+  // The list, the words drawn from it, children's, rows x columns (0: smallest), fill.
+  const std::vector<std::tuple<std::string, std::size_t, bool, int, int, Fill>> cases = {
       {"elaimet.txt", 30, false, 0, 0, kRandom},
       {"elaimet.txt", 30, true, 0, 0, kPhrase},
       {"koulu.txt", 36, false, 0, 0, kEmpty},
@@ -65,34 +60,33 @@ TEST(KeyRoundTripTest, TheKeyFindsEveryWordWhereTheGenerationPutIt) {
   std::mt19937 draw(1207);
   int furtherOccurrences = 0;
   for (std::size_t n = 0; n < cases.size(); ++n) {
-    const Case& c = cases[n];
-    SCOPED_TRACE("case " + std::to_string(n) + ": " + c.list);
+    const auto& [list, count, children, rows, columns, fill] = cases[n];
+    SCOPED_TRACE("case " + std::to_string(n) + ": " + list);
     PosixFileSystem files;
-    const auto file =
-        files.openForReading(std::string(HARAVOIJA_SOURCE_DIR) + "/examples/" + c.list);
+    const auto file = files.openForReading(std::string(HARAVOIJA_SOURCE_DIR) + "/examples/" + list);
     ASSERT_TRUE(file);
     std::vector<std::string> words = readWordFile(*file, WordFileMode::kPlain, WordList());
     std::shuffle(words.begin(), words.end(), draw);
-    words.resize(std::min(words.size(), c.words));
+    words.resize(std::min(words.size(), count));
     std::stable_sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) {
       return a.size() > b.size();
     });
     // The plain run, which tells where it put each word, makes the same grid.
-    const Sizing sizing = c.rows > 0 ? Sizing::kFixed : Sizing::kSmallest;
+    const Sizing sizing = rows > 0 ? Sizing::kFixed : Sizing::kSmallest;
     std::srand(static_cast<unsigned>(n) * 7919 + 1);
     PlatformRandom random;
-    Grid grid = create(std::max(c.rows, 1), std::max(c.columns, 1));
-    ASSERT_EQ(buildGrid(grid, words, c.children, sizing, c.rows, c.columns, random).status,
+    Grid grid = create(std::max(rows, 1), std::max(columns, 1));
+    ASSERT_EQ(buildGrid(grid, words, children, sizing, rows, columns, random).status,
               BuildResult::Status::kBuilt);
     std::srand(static_cast<unsigned>(n) * 7919 + 1);
-    Grid plain = create(std::max(c.rows, 1), std::max(c.columns, 1));
+    Grid plain = create(std::max(rows, 1), std::max(columns, 1));
     const ReferenceRun run =
-        referenceBuildGrid(plain, words, c.children, sizing, c.rows, c.columns, random);
+        referenceBuildGrid(plain, words, children, sizing, rows, columns, random);
     ASSERT_EQ(grid.rows, plain.rows);
     ASSERT_EQ(grid.placedWords, plain.placedWords);
     const int emptyBeforeFill = grid.emptyCellCount();
-    if (c.fill == kRandom) fillRandom(grid, random);
-    if (c.fill == kPhrase) fillWithPhrase(grid, phrase, random);
+    if (fill == kRandom) fillRandom(grid, random);
+    if (fill == kPhrase) fillWithPhrase(grid, phrase, random);
 
     StringFile page(puzzleDocument(grid, "Ristikko <&>"), 4093);
     const PageReading reading = readPuzzlePage(page);
@@ -134,7 +128,7 @@ TEST(KeyRoundTripTest, TheKeyFindsEveryWordWhereTheGenerationPutIt) {
     EXPECT_EQ(key.covered, covered);
     furtherOccurrences += further;
 
-    if (c.fill == kPhrase) {
+    if (fill == kPhrase) {
       EXPECT_EQ(toUpperText(reading.page.phrase.value_or("")), toUpperText(phrase));
       // The leftover letters spell the phrase when it had room and no
       // further occurrence covers some.
@@ -146,7 +140,7 @@ TEST(KeyRoundTripTest, TheKeyFindsEveryWordWhereTheGenerationPutIt) {
       EXPECT_EQ(reading.page.phrase, std::nullopt);
       EXPECT_EQ(key.phraseMatches, std::nullopt);
     }
-    if (c.fill == kEmpty) {
+    if (fill == kEmpty) {
       EXPECT_EQ(key.leftoverLetters, "");
     }
   }

@@ -24,8 +24,8 @@ std::string page(const std::string& phrase) {
       "Sanat & <\204>");
 }
 
-std::string saved(const std::string& name) {
-  return "\nRatkaisusivu tallennettu tiedostoon " + name + ".\n";
+std::string saved(const std::string& file) {
+  return "\nRatkaisusivu tallennettu tiedostoon " + file + ".\n";
 }
 
 std::string error(const std::string& text) { return "haravoija-ratkaisu: " + text + "\n"; }
@@ -142,6 +142,7 @@ TEST(KeyProgramTest, EachPageThatIsNoWholeSavedPageGetsItsErrorAndStatusOne) {
   const auto square = [](int height, int width) {
     return puzzleDocument(Grid{std::vector(height, std::string(width, 'A')), {"AA"}, ""}, "t");
   };
+  const std::string damaged = "sivun kirjainruudukko on vioittunut";
   const std::string tooLarge =
       "sivu on suurempi kuin Haravoijan ristikkosivut (ruudukko enint\204\204n 1000 x 1000)";
   const std::vector<std::array<std::string, 3>> pages = {
@@ -153,12 +154,10 @@ TEST(KeyProgramTest, EachPageThatIsNoWholeSavedPageGetsItsErrorAndStatusOne) {
       {"sana.html", upTo("<br>Koira") + "<br>Ko", "sivu loppuu kesken"},
       {"solu.html", replaced("<td align = \"center\"><b>K</b></td>", ""),
        "ruudukon rivit ovat eri pituisia"},
-      {"kaksi.html", replaced("<b>K</b>", "<b>KK</b>"), "sivun kirjainruudukko on vioittunut"},
-      {"tyhja.html", replaced(rows, "<tr></tr>\r\n"), "sivun kirjainruudukko on vioittunut"},
-      {"auki.html", replaced("</tr>\r\n</table>", "\r\n</table>"),
-       "sivun kirjainruudukko on vioittunut"},
-      {"teksti.html", replaced("</tr>\r\n<tr>", "</tr>\r\nhei\r\n<tr>"),
-       "sivun kirjainruudukko on vioittunut"},
+      {"kaksi.html", replaced("<b>K</b>", "<b>KK</b>"), damaged},
+      {"tyhja.html", replaced(rows, "<tr></tr>\r\n"), damaged},
+      {"auki.html", replaced("</tr>\r\n</table>", "\r\n</table>"), damaged},
+      {"teksti.html", replaced("</tr>\r\n<tr>", "</tr>\r\nhei\r\n<tr>"), damaged},
       {"sanaton.html", upTo("<!--Sanat-->"), "sivulla ei ole sanoja"},
       {"poistetut.html", upTo("<br>Abba") + good.substr(good.find("</font></p>")),
        "sivulla ei ole sanoja"},
