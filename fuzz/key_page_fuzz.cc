@@ -1,6 +1,4 @@
-// Fuzz target: any bytes as a saved page end with a page or an error; a page
-// that is read keeps its promises and its key and key documents are made, every
-// occurrence spelling its word at marked cells.
+// Fuzz target: any bytes as a saved page; a page read keeps its promises and its key holds.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

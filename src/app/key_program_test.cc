@@ -1,5 +1,4 @@
-// Tests of the answer-key command on an in-memory disk: console key and JSON
-// byte for byte, pages done and refused, options, messages and exit statuses.
+// Tests of the answer-key command on an in-memory disk: output bytes, messages, statuses.
 #include "app/key_program.h"
 
 #include <gtest/gtest.h>
@@ -58,9 +57,7 @@ struct Outcome {
   std::map<std::string, std::string> files = {};  // the disk afterwards
 };
 
-// Runs the command on `files` and pages with a phrase the leftover letters
-// spell (a), without one (b), with one they do not spell (c), and lukittu,
-// whose key cannot be saved.
+// Pages with a phrase the leftovers spell (a), none (b), one they do not (c), an unsaved key.
 Outcome runKey(std::vector<std::string> args, std::map<std::string, std::string> files = {},
                Charset charset = Charset::kPassthrough) {
   testing::FakeConsole out("", charset);

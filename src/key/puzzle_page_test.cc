@@ -1,5 +1,4 @@
-// Tests of reading saved pages back, of this version and older ones, and of
-// endless input refused after a bounded read (damaged pages: key_program_test).
+// Tests of reading saved pages back, this version's and older, and of endless input.
 #include "key/puzzle_page.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// Tests of the word search: random grids against a plain search of every
-// cell in every direction, and the limit.
+// Tests of the word search: random grids against a plain search, and the limit.
 #include "key/word_search.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +13,7 @@
 namespace haravoija {
 namespace {
 
-// Every cell in every direction, letter by letter: a word that reads the same
-// backwards once for its cells, a word of one letter once for its cell.
+// Every cell and direction; a palindrome once for its cells, one letter once for its cell.
 std::vector<Occurrence> plainSearch(const std::vector<std::string>& rows, const std::string& word) {
   std::vector<Occurrence> found;
   const std::string key = toUpperText(word);

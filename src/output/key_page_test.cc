@@ -1,5 +1,4 @@
-// Tests of the key document: self-contained UTF-8, a mark per occurrence, the
-// letters of no word faint, the phrase shown; its layout fits any size.
+// Tests of the key document's bytes, and of its layout at every size.
 #include "output/key_page.h"
 
 #include <gtest/gtest.h>
@@ -52,8 +51,7 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
 }
 
 TEST(KeyLayoutTest, ASmallPuzzleGetsTheLargestSizesAndEverythingFitsAtAnySize) {
-  // 15 words of up to 10 letters at 3.9 mm: five columns of (10 * 0.62 + 1.5)
-  // * 3.9 = 30.03 mm with the gaps in 170 mm, three lines each.
+  // 15 words of 10 letters at 3.9 mm: 5 columns of (10 * 0.62 + 1.5) * 3.9 mm, 3 lines each.
   const PageLayout layout = layoutPage(10, 10, 15, 10, 50);
   EXPECT_EQ(std::make_tuple(layout.cell, layout.listFont, layout.listColumns, layout.listLines,
                             layout.small),
