@@ -1,6 +1,4 @@
-// Tests of the answer-key command on an in-memory disk: the console key and
-// the JSON of a small page byte for byte, pages done and pages refused in
-// one run, options, messages and exit statuses.
+// Tests of the answer-key command on an in-memory disk: output bytes, messages, statuses.
 #include "app/key_program.h"
 
 #include <gtest/gtest.h>
@@ -18,56 +16,38 @@
 namespace haravoija {
 namespace {
 
-// K I S A
-// A B B A
-// Ä T A T    SB lies twice from the S, Koira nowhere; A and T are left over.
+// SB lies twice from the S, Koira nowhere; A and T are left over.
 std::string page(const std::string& phrase) {
-  Grid grid;
-  grid.rows = {"KISA", "ABBA", "\216TAT"};
-  grid.placedWords = {"abba", "kisa", "koira", "sb", "\204t"};
-  grid.hiddenPhrase = phrase;
-  return puzzleDocument(grid, "Sanat & <\204>");
+  return puzzleDocument(
+      Grid{{"KISA", "ABBA", "\216TAT"}, {"abba", "kisa", "koira", "sb", "\204t"}, phrase},
+      "Sanat & <\204>");
 }
 
-std::string saved(const std::string& name) {
-  return "\nRatkaisusivu tallennettu tiedostoon " + name + ".\n";
+std::string saved(const std::string& file) {
+  return "\nRatkaisusivu tallennettu tiedostoon " + file + ".\n";
 }
 
 std::string error(const std::string& text) { return "haravoija-ratkaisu: " + text + "\n"; }
 
 const std::string kKey =
-    "Ratkaisu: Sanat & <\204>\n"
-    "Ruudukko 3 x 4, 5 sanaa\n"
-    "\n"
-    "K I S A\n"
-    "A B B A\n"
-    "\216 T . .\n"
-    "\n"
-    "Sanat (rivi, sarake, suunta):\n"
-    "  Abba   2, 1 oikealle\n"
-    "  Kisa   1, 1 oikealle\n"
-    "  Koira  ei l\224ytynyt\n"
-    "  Sb     1, 3 alas vasemmalle; 1, 3 alas (2 kertaa)\n"
+    "Ratkaisu: Sanat & <\204>\nRuudukko 3 x 4, 5 sanaa\n\nK I S A\nA B B A\n\216 T . .\n\n"
+    "Sanat (rivi, sarake, suunta):\n  Abba   2, 1 oikealle\n  Kisa   1, 1 oikealle\n"
+    "  Koira  ei l\224ytynyt\n  Sb     1, 3 alas vasemmalle; 1, 3 alas (2 kertaa)\n"
     "  \216t     3, 1 oikealle\n";
 const std::string kSpelt =
     "\nPiilolause: A t\nJ\204ljelle j\204\204v\204t kirjaimet muodostavat piilolauseen.\n";
 const std::string kNotSpelt =
     "\nPiilolause: T a\nJ\204ljelle j\204\204v\204t kirjaimet eiv\204t muodosta piilolausetta.\n";
 const std::string kJson =
-    "{\"title\":\"Sanat & <\303\244>\",\"rows\":3,\"columns\":4,"
-    "\"grid\":[\"KISA\",\"ABBA\",\"\303\204TAT\"],\"words\":["
-    "{\"word\":\"Abba\",\"occurrences\":[{\"row\":2,\"column\":1,\"direction\":\"E\","
-    "\"endRow\":2,\"endColumn\":4}]},"
-    "{\"word\":\"Kisa\",\"occurrences\":[{\"row\":1,\"column\":1,\"direction\":\"E\","
-    "\"endRow\":1,\"endColumn\":4}]},"
-    "{\"word\":\"Koira\",\"occurrences\":[]},"
-    "{\"word\":\"Sb\",\"occurrences\":["
-    "{\"row\":1,\"column\":3,\"direction\":\"SW\",\"endRow\":2,\"endColumn\":2},"
-    "{\"row\":1,\"column\":3,\"direction\":\"S\",\"endRow\":2,\"endColumn\":3}]},"
-    "{\"word\":\"\303\204t\",\"occurrences\":[{\"row\":3,\"column\":1,\"direction\":\"E\","
-    "\"endRow\":3,\"endColumn\":2}]}],";
-const std::string kJsonA = kJson + "\"phrase\":\"A t\",\"phraseMatches\":true}";
-const std::string kJsonB = kJson + "\"phrase\":null,\"phraseMatches\":null}";
+    R"({"title":"Sanat & <ä>","rows":3,"columns":4,"grid":["KISA","ABBA","ÄTAT"],)"
+    R"("words":[{"word":"Abba","occurrences":[{"row":2,"column":1,"direction":"E","endRow":2,)"
+    R"("endColumn":4}]},{"word":"Kisa","occurrences":[{"row":1,"column":1,"direction":"E",)"
+    R"("endRow":1,"endColumn":4}]},{"word":"Koira","occurrences":[]},{"word":"Sb",)"
+    R"("occurrences":[{"row":1,"column":3,"direction":"SW","endRow":2,"endColumn":2},{"row":1,)"
+    R"("column":3,"direction":"S","endRow":2,"endColumn":3}]},{"word":"Ät",)"
+    R"("occurrences":[{"row":3,"column":1,"direction":"E","endRow":3,"endColumn":2}]}],)";
+const std::string kJsonA = kJson + R"("phrase":"A t","phraseMatches":true})";
+const std::string kJsonB = kJson + R"("phrase":null,"phraseMatches":null})";
 
 struct Outcome {
   int status = 0;
@@ -77,9 +57,7 @@ struct Outcome {
   std::map<std::string, std::string> files = {};  // the disk afterwards
 };
 
-// Runs the command on a disk that holds `files` and the pages a.html (with
-// a phrase the leftover letters spell), b.HTM (without a phrase), c.html
-// (with one they do not spell) and lukittu.html, whose key cannot be saved.
+// Pages with a phrase the leftovers spell (a), none (b), one they do not (c), an unsaved key.
 Outcome runKey(std::vector<std::string> args, std::map<std::string, std::string> files = {},
                Charset charset = Charset::kPassthrough) {
   testing::FakeConsole out("", charset);
@@ -97,13 +75,13 @@ Outcome runKey(std::vector<std::string> args, std::map<std::string, std::string>
   return {status, out.output(), err.output(), disk.saveRequests, disk.files};
 }
 
-TEST(KeyProgramTest, ShowsEachKeyOrItsJsonAndSavesItsPage) {
+TEST(KeyProgramTest, ShowsEachKeyOrItsJsonAndSavesItsPageOrRefusesTheCommandLine) {
   const std::string missing = error("puuttuu.html: tiedostoa ei voi avata");
-  struct Case {
-    std::vector<std::string> args;
-    Outcome expected;
+  // A command line it cannot understand gets status 2, and nothing is done.
+  const auto usage = [](const std::string& problem) {
+    return error(problem) + "Ohje: haravoija-ratkaisu --help\n";
   };
-  const std::vector<Case> cases = {
+  const std::vector<std::pair<std::vector<std::string>, Outcome>> cases = {
       {{"a.html", "b.HTM", "c.html"},
        {kKeyDone,
         kKey + kSpelt + saved("a-ratkaisu.html") + "\n" + kKey + saved("b-ratkaisu.html") + "\n" +
@@ -128,28 +106,32 @@ TEST(KeyProgramTest, ShowsEachKeyOrItsJsonAndSavesItsPage) {
       {{"--json", "puuttuu.html", "puuttuu.html"}, {kKeyPageFailed, "[\n]\n", missing + missing}},
       {{"a.html", "-h"}, {kKeyDone, keyHelpText()}},
       {{"--help"}, {kKeyDone, keyHelpText()}},
+      {{}, {kKeyUsageError, "", usage("anna ainakin yksi ristikkosivu")}},
+      {{"-x", "a.html"}, {kKeyUsageError, "", usage("tuntematon valitsin -x")}},
+      {{"a.html", "-o"}, {kKeyUsageError, "", usage("valitsin -o tarvitsee tiedostonimen")}},
+      {{"-o", "", "a.html"}, {kKeyUsageError, "", usage("valitsin -o tarvitsee tiedostonimen")}},
+      {{"-o", "k.html", "a.html", "b.HTM"},
+       {kKeyUsageError, "", usage("valitsin -o sopii vain yhden ristikkosivun kanssa")}},
+      {{"--json", "-o", "-", "a.html"},
+       {kKeyUsageError, "", usage("valitsimet --json ja -o - eiv\204t sovi yhteen")}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.args.front());
-    const Outcome outcome = runKey(c.args);
-    EXPECT_EQ(outcome.status, c.expected.status);
-    EXPECT_EQ(outcome.out, c.expected.out);
-    EXPECT_EQ(outcome.err, c.expected.err);
-    EXPECT_EQ(outcome.saves, c.expected.saves);
+  for (const auto& [args, expected] : cases) {
+    SCOPED_TRACE(::testing::PrintToString(args));
+    const Outcome outcome = runKey(args);
+    EXPECT_EQ(outcome.status, expected.status);
+    EXPECT_EQ(outcome.out, expected.out);
+    EXPECT_EQ(outcome.err, expected.err);
+    EXPECT_EQ(outcome.saves, expected.saves);
   }
-}
-
-TEST(KeyProgramTest, TheKeyPageGoesToItsFileOrToStandardOutput) {
-  const std::string document = runKey({"a.html"}).files["a-ratkaisu.html"];
-  EXPECT_TRUE(document.starts_with("<!DOCTYPE html>\n")) << document;
+  // The page saved, or written to standard output with -o -.
   const Outcome piped = runKey({"a.html", "-o", "-"});
-  EXPECT_EQ(piped.out, document);
+  EXPECT_TRUE(piped.out.starts_with("<!DOCTYPE html>\n")) << piped.out;
+  EXPECT_EQ(piped.out, runKey({"a.html"}).files["a-ratkaisu.html"]);
   EXPECT_TRUE(piped.saves.empty());
 }
 
 TEST(KeyProgramTest, AUtf8TerminalSeesItsOwnLettersInNamesAndKeys) {
-  // The name as the terminal passes it is the name on disk; the JSON is
-  // UTF-8 already and not converted again.
+  // Names stay as the terminal passes them; the JSON is not converted again.
   const Outcome key =
       runKey({"\303\244.html", "\303\266.html"}, {{"\303\244.html", page("A t")}}, Charset::kUtf8);
   EXPECT_EQ(key.out, fromCp850(kKey + kSpelt + saved("\204-ratkaisu.html"), Charset::kUtf8));
@@ -167,11 +149,9 @@ TEST(KeyProgramTest, EachPageThatIsNoWholeSavedPageGetsItsErrorAndStatusOne) {
   };
   const std::string rows = upTo("</table>\r\n</td>").substr(good.find("<tr><td align"));
   const auto square = [](int height, int width) {
-    Grid grid;
-    grid.rows.assign(height, std::string(width, 'A'));
-    grid.placedWords = {"AA"};
-    return puzzleDocument(grid, "t");
+    return puzzleDocument(Grid{std::vector(height, std::string(width, 'A')), {"AA"}, ""}, "t");
   };
+  const std::string damaged = "sivun kirjainruudukko on vioittunut";
   const std::string tooLarge =
       "sivu on suurempi kuin Haravoijan ristikkosivut (ruudukko enint\204\204n 1000 x 1000)";
   const std::vector<std::array<std::string, 3>> pages = {
@@ -183,12 +163,10 @@ TEST(KeyProgramTest, EachPageThatIsNoWholeSavedPageGetsItsErrorAndStatusOne) {
       {"sana.html", upTo("<br>Koira") + "<br>Ko", "sivu loppuu kesken"},
       {"solu.html", replaced("<td align = \"center\"><b>K</b></td>", ""),
        "ruudukon rivit ovat eri pituisia"},
-      {"kaksi.html", replaced("<b>K</b>", "<b>KK</b>"), "sivun kirjainruudukko on vioittunut"},
-      {"tyhja.html", replaced(rows, "<tr></tr>\r\n"), "sivun kirjainruudukko on vioittunut"},
-      {"auki.html", replaced("</tr>\r\n</table>", "\r\n</table>"),
-       "sivun kirjainruudukko on vioittunut"},
-      {"teksti.html", replaced("</tr>\r\n<tr>", "</tr>\r\nhei\r\n<tr>"),
-       "sivun kirjainruudukko on vioittunut"},
+      {"kaksi.html", replaced("<b>K</b>", "<b>KK</b>"), damaged},
+      {"tyhja.html", replaced(rows, "<tr></tr>\r\n"), damaged},
+      {"auki.html", replaced("</tr>\r\n</table>", "\r\n</table>"), damaged},
+      {"teksti.html", replaced("</tr>\r\n<tr>", "</tr>\r\nhei\r\n<tr>"), damaged},
       {"sanaton.html", upTo("<!--Sanat-->"), "sivulla ei ole sanoja"},
       {"poistetut.html", upTo("<br>Abba") + good.substr(good.find("</font></p>")),
        "sivulla ei ole sanoja"},
@@ -209,24 +187,6 @@ TEST(KeyProgramTest, EachPageThatIsNoWholeSavedPageGetsItsErrorAndStatusOne) {
   EXPECT_EQ(outcome.status, kKeyPageFailed);
   EXPECT_EQ(outcome.err, errors);
   EXPECT_EQ(outcome.saves, std::vector<std::string>{"a-ratkaisu.html"});
-}
-
-TEST(KeyProgramTest, CommandLinesItCannotUnderstandGetStatusTwoAndNothingIsDone) {
-  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{}, "anna ainakin yksi ristikkosivu"},
-      {{"-x", "a.html"}, "tuntematon valitsin -x"},
-      {{"a.html", "-o"}, "valitsin -o tarvitsee tiedostonimen"},
-      {{"-o", "", "a.html"}, "valitsin -o tarvitsee tiedostonimen"},
-      {{"-o", "k.html", "a.html", "b.HTM"}, "valitsin -o sopii vain yhden ristikkosivun kanssa"},
-      {{"--json", "-o", "-", "a.html"}, "valitsimet --json ja -o - eiv\204t sovi yhteen"},
-  };
-  for (const auto& [args, problem] : cases) {
-    const Outcome outcome = runKey(args);
-    EXPECT_EQ(outcome.status, kKeyUsageError) << problem;
-    EXPECT_EQ(outcome.err, error(problem) + "Ohje: haravoija-ratkaisu --help\n");
-    EXPECT_EQ(outcome.out, "");
-    EXPECT_TRUE(outcome.saves.empty()) << problem;
-  }
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
-// Tests of reading saved pages back, of this version and older ones, and of
-// endless input refused after a bounded read (damaged pages are refused in
-// the key command's test, with their messages).
+// Tests of reading saved pages back, this version's and older, and of endless input.
 #include "key/puzzle_page.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fakes.h"
@@ -17,17 +16,14 @@ namespace {
 
 using testing::StringFile;
 
-// A 3 x 5 grid with an empty cell, Ä and Ö in CP850, three placed words and
-// a phrase holding markup characters.
+// An empty cell, Ä and Ö in CP850, and markup characters in the phrase.
 std::string smallPage(const std::string& phrase = "t\204m\204 <b> & -->") {
-  Grid grid;
-  grid.rows = {"KISSA", "\216IT I", "KOIR\231"};
-  grid.placedWords = {"kissa", "KOIRA", "\204iti"};
-  grid.hiddenPhrase = phrase;
-  return puzzleDocument(grid, "El\204imet & <muut>");
+  return puzzleDocument(
+      Grid{{"KISSA", "\216IT I", "KOIR\231"}, {"kissa", "KOIRA", "\204iti"}, phrase},
+      "El\204imet & <muut>");
 }
 
-TEST(PuzzlePageTest, ReadsBackWhatTheWriterWroteAndNothingAfterTheWordList) {
+TEST(PuzzlePageTest, ReadsBackPagesOfThisVersionAndOlderOnesAndNothingAfterTheWordList) {
   const std::string page = smallPage();
   for (const std::size_t chunk : {std::size_t{1}, std::size_t{7}, std::size_t{65536}}) {
     // Any read past the word list fails.
@@ -42,9 +38,7 @@ TEST(PuzzlePageTest, ReadsBackWhatTheWriterWroteAndNothingAfterTheWordList) {
   }
   // Without a phrase, without the last line end, and 1000 columns wide.
   const std::string plain = smallPage("");
-  Grid widest;
-  widest.rows = {std::string(kLargestPageSide, 'A')};
-  widest.placedWords = {"AA"};
+  const Grid widest{{std::string(kLargestPageSide, 'A')}, {"AA"}, ""};
   for (const std::string& text :
        {plain, plain.substr(0, plain.find("<!--Loppu-->") + 12), puzzleDocument(widest, "")}) {
     StringFile file(text);
@@ -54,10 +48,8 @@ TEST(PuzzlePageTest, ReadsBackWhatTheWriterWroteAndNothingAfterTheWordList) {
   }
   StringFile failing(page, 100, 500);
   EXPECT_EQ(readPuzzlePage(failing).error, PageError::kReadFailed);
-}
-
-TEST(PuzzlePageTest, ReadsAPageOfAnOlderVersionWithoutReferencesOrCarriageReturns) {
-  StringFile file(
+  // An older version's page, without character references or carriage returns.
+  StringFile old(
       "<html>\n<title>Vanha & <i>sivu</title></title>\n"
       "<!-- T\344m\344 tiedosto on laadittu Haravoija -ohjelmalla -->\n"
       "<!-- Tietoja ristikosta: \n"
@@ -69,7 +61,7 @@ TEST(PuzzlePageTest, ReadsAPageOfAnOlderVersionWithoutReferencesOrCarriageReturn
       "<td align = \"center\"><b>B</b></td></tr>\n"
       "</table>\n</td></tr></table>\n<!--Sanat-->\n<p><font size = \"4\">\n<br>Kuu\n"
       "</font></p>\n<!--Loppu-->\n");
-  const PageReading reading = readPuzzlePage(file);
+  const PageReading reading = readPuzzlePage(old);
   ASSERT_EQ(reading.error, PageError::kNone);
   EXPECT_EQ(reading.page.title, "Vanha & <i>sivu</title>");
   EXPECT_EQ(reading.page.rows, (std::vector<std::string>{"KUU", "\216<B"}));
@@ -81,13 +73,7 @@ TEST(PuzzlePageTest, EndlessInputIsRefusedAfterABoundedRead) {
   const std::string page = smallPage();
   const auto upTo = [&](const std::string& marker) { return page.substr(0, page.find(marker)); };
   const std::string cell = "<td align = \"center\"><b>A</b></td>";
-  struct Case {
-    const char* what;
-    std::string head;
-    std::string pattern;
-    PageError error;
-  };
-  const std::vector<Case> cases = {
+  const std::vector<std::tuple<const char*, std::string, std::string, PageError>> cases = {
       {"garbage", "", "\x01 garbage <b>\xff\n", PageError::kNotAPage},
       {"garbage without line ends", "", "xyz", PageError::kNotAPage},
       {"endless rows", upTo("<tr><td align"), "<tr>" + cell + "</tr>\r\n", PageError::kTooLarge},
@@ -97,11 +83,11 @@ TEST(PuzzlePageTest, EndlessInputIsRefusedAfterABoundedRead) {
       {"endless column breaks", upTo("<br>Kissa"), "<p>\r\n", PageError::kDamagedWords},
       {"an endless line among the words", upTo("<br>Kissa"), "<p>", PageError::kDamagedWords},
   };
-  for (Case c : cases) {
+  for (auto [what, head, pattern, error] : cases) {
     // Past 32 MB, far more than any part of a page, a read fails.
-    while (c.pattern.size() <= (std::size_t{32} << 20)) c.pattern += c.pattern;
-    StringFile file(c.head + c.pattern, 1 << 16, std::size_t{32} << 20);
-    EXPECT_EQ(readPuzzlePage(file).error, c.error) << c.what;
+    while (pattern.size() <= (std::size_t{32} << 20)) pattern += pattern;
+    StringFile file(head + pattern, 1 << 16, std::size_t{32} << 20);
+    EXPECT_EQ(readPuzzlePage(file).error, error) << what;
   }
 }
 

@@ -1,5 +1,4 @@
-// Tests of the word search: random grids against a plain search of every
-// cell in every direction, and the limit.
+// Tests of the word search: random grids against a plain search, and the limit.
 #include "key/word_search.h"
 
 #include <gtest/gtest.h>
@@ -14,21 +13,17 @@
 namespace haravoija {
 namespace {
 
-// Where the word lies, letter by letter from every cell in every direction,
-// as findWords promises to report it.
+// Every cell and direction; a palindrome once for its cells, one letter once for its cell.
 std::vector<Occurrence> plainSearch(const std::vector<std::string>& rows, const std::string& word) {
   std::vector<Occurrence> found;
   const std::string key = toUpperText(word);
   const int length = static_cast<int>(key.size());
   const bool palindrome = std::equal(key.begin(), key.end(), key.rbegin());
-  const int height = static_cast<int>(rows.size());
-  const int width = static_cast<int>(rows[0].size());
+  const int height = static_cast<int>(rows.size()), width = static_cast<int>(rows[0].size());
   for (int r = 0; r < height; ++r) {
     for (int c = 0; c < width; ++c) {
       for (int code = 1; code <= 8; ++code) {
         const Direction d = static_cast<Direction>(code);
-        // A word that reads the same backwards is reported once for its
-        // cells, a word of one letter once for its cell.
         const bool forwards = d == Direction::kRight || d == Direction::kDown ||
                               d == Direction::kDownRight || d == Direction::kUpRight;
         if ((palindrome && !forwards) || (length == 1 && d != Direction::kRight)) continue;
@@ -49,9 +44,8 @@ std::vector<Occurrence> plainSearch(const std::vector<std::string>& rows, const 
   return found;
 }
 
-TEST(WordSearchTest, AgreesWithAPlainSearchOnRandomGrids) {
-  // Few letters, so that words turn up often, overlap and repeat; cells in
-  // either case and empty ones, as a hand-edited page may have.
+TEST(WordSearchTest, AgreesWithAPlainSearchOnRandomGridsAndGivesUpPastItsLimit) {
+  // Few letters, so that words overlap and repeat; either case and empty cells.
   const std::string cells = "AB\216\204a ";
   const std::string letters = "aAbB\204\216";
   std::mt19937 random(20261207);
@@ -71,11 +65,7 @@ TEST(WordSearchTest, AgreesWithAPlainSearchOnRandomGrids) {
           << "round " << round << " word " << words[i];
     }
   }
-}
-
-TEST(WordSearchTest, GivesUpPastItsLimit) {
-  // Every pair of neighbouring cells in 20 x 20 holds AA: 2 * 19 * 20 pairs
-  // in rows and columns and 2 * 19 * 19 on the diagonals.
+  // Past its limit it gives up: 20 x 20 holds AA 2 * 19 * 20 + 2 * 19 * 19 times.
   const std::vector<std::string> rows(20, std::string(20, 'A'));
   EXPECT_FALSE(findWords(rows, {"aa", "b"}, 1482).tooMany);
   EXPECT_TRUE(findWords(rows, {"aa", "b"}, 1481).tooMany);

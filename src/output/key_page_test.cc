@@ -1,10 +1,12 @@
-// Tests of the key document's bytes: self-contained UTF-8, a mark per
-// occurrence at its cells, the letters of no word faint, the phrase shown.
+// Tests of the key document's bytes, and of its layout at every size.
 #include "output/key_page.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+
+#include "output/key_layout.h"
 
 #include "test_util.h"
 
@@ -13,15 +15,10 @@ namespace {
 
 using testing::occurrences;
 
-TEST(KeyPageTest, MarksEveryOccurrenceAndFadesTheLettersOfNoWord) {
-  // K I S A
-  // A B B A
-  // Ä T A T    SB lies twice from the S, Koira nowhere; A and T are left over.
-  PuzzlePage page;
-  page.title = "Sanat & <\204>";
-  page.rows = {"KISA", "ABBA", "\216TAT"};
+TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCellsEmpty) {
+  // SB lies twice from the S, Koira nowhere; A and T are left over.
+  PuzzlePage page{"Sanat & <\204>", {"KISA", "ABBA", "\216TAT"}, {}, "A t"};
   page.words = {"Abba", "Kisa", "Koira", "Sb", "\216t"};
-  page.phrase = "A t";
   const std::string html = keyPage(page, solvePage(page));
   EXPECT_TRUE(
       html.starts_with("<!DOCTYPE html>\n<html lang=\"fi\">\n<head>\n<meta charset=\"utf-8\">\n"
@@ -32,36 +29,50 @@ TEST(KeyPageTest, MarksEveryOccurrenceAndFadesTheLettersOfNoWord) {
     EXPECT_EQ(html.find(absent), std::string::npos) << absent;
   }
   EXPECT_EQ(occurrences(html, "<line class=\"m "), 5U);
-  // Cell (r, c) has its centre at (2c + 1, 2r + 1). Page 1 shows the grid
-  // plain, page 2 the leftover A and T faint.
-  for (const char* once : {
-           "x1=\"1\" y1=\"3\" x2=\"7\" y2=\"3\"",
-           "x1=\"1\" y1=\"1\" x2=\"7\" y2=\"1\"",
-           "x1=\"5\" y1=\"1\" x2=\"3\" y2=\"3\"",
-           "x1=\"5\" y1=\"1\" x2=\"5\" y2=\"3\"",
-           "x1=\"1\" y1=\"5\" x2=\"3\" y2=\"5\"",
-           "<text x=\"1 3 5 7\" y=\"5.47\">\303\204TAT</text>",
-           "<text x=\"1 3 5 7\" y=\"5.47\">\303\204T<tspan class=\"j\">AT</tspan></text>",
-           "<span class=\"puuttuu\">Koira \342\200\223</span>",
-           "<span class=\"monta\">Sb 1,3\342\206\231 1,3\342\206\223 (2\303\227)</span>",
-           "<p><b>Piilolause:</b> A t</p>",
-           "<p>Ne muodostavat piilolauseen.</p>",
-           "Mit\303\244 j\303\244ljelle j\303\244\303\244vist\303\244 kirjaimista muodostuu? _____",
-       }) {
+  // Cell (r, c) has its centre at (2c + 1, 2r + 1); page 2 shows A and T faint.
+  for (const char* once :
+       {"x1=\"1\" y1=\"3\" x2=\"7\" y2=\"3\"", "x1=\"1\" y1=\"1\" x2=\"7\" y2=\"1\"",
+        "x1=\"5\" y1=\"1\" x2=\"3\" y2=\"3\"", "x1=\"5\" y1=\"1\" x2=\"5\" y2=\"3\"",
+        "x1=\"1\" y1=\"5\" x2=\"3\" y2=\"5\"", "<text x=\"1 3 5 7\" y=\"5.47\">\303\204TAT</text>",
+        "<text x=\"1 3 5 7\" y=\"5.47\">\303\204T<tspan class=\"j\">AT</tspan></text>",
+        "<span class=\"puuttuu\">Koira \342\200\223</span>",
+        "<span class=\"monta\">Sb 1,3\342\206\231 1,3\342\206\223 (2\303\227)</span>",
+        "<p><b>Piilolause:</b> A t</p>", "<p>Ne muodostavat piilolauseen.</p>",
+        "Mit\303\244 j\303\244ljelle j\303\244\303\244vist\303\244 kirjaimista muodostuu? _____"}) {
     EXPECT_EQ(occurrences(html, once), 1U) << once;
   }
+  // Empty cells have no letter, and a large grid gets the note.
+  PuzzlePage large{"Iso", std::vector(102, std::string(102, 'A')), {"Bb"}, std::nullopt};
+  large.rows[0] = " B" + std::string(100, ' ');
+  const std::string big = keyPage(large, solvePage(large));
+  EXPECT_NE(big.find("<text x=\"3\" y=\"1.47\"><tspan class=\"j\">B</tspan></text>"),
+            std::string::npos);
+  EXPECT_EQ(occurrences(big, "<p class=\"huom\">"), 2U);
 }
 
-TEST(KeyPageTest, EmptyCellsHaveNoLetterAndLargeGridsGetTheNote) {
-  PuzzlePage page;
-  page.title = "Iso";
-  page.rows.assign(102, std::string(102, 'A'));
-  page.rows[0] = " B" + std::string(100, ' ');
-  page.words = {"Bb"};
-  const std::string html = keyPage(page, solvePage(page));
-  EXPECT_NE(html.find("<text x=\"3\" y=\"1.47\"><tspan class=\"j\">B</tspan></text>"),
-            std::string::npos);
-  EXPECT_EQ(occurrences(html, "<p class=\"huom\">"), 2U);
+TEST(KeyLayoutTest, ASmallPuzzleGetsTheLargestSizesAndEverythingFitsAtAnySize) {
+  // 15 words of 10 letters at 3.9 mm: 5 columns of (10 * 0.62 + 1.5) * 3.9 mm, 3 lines each.
+  const PageLayout layout = layoutPage(10, 10, 15, 10, 50);
+  EXPECT_EQ(std::make_tuple(layout.cell, layout.listFont, layout.listColumns, layout.listLines,
+                            layout.small),
+            std::make_tuple(11.0, 3.9, 5, 3, false));
+  EXPECT_EQ(layoutPage(10, 10, 2, 10, 50).listColumns, 2);
+  const double other = 60;
+  for (const int side : {1, 10, 30, 57, 102, 319, 614, 1000}) {
+    for (const int entries : {0, 15, 300, 3000, 37000}) {
+      for (const int widest : {2, 16, 79}) {
+        const PageLayout at = layoutPage(side, side, entries, widest, other);
+        EXPECT_LE(side * at.cell, kContentWidth + 1e-9) << side;
+        EXPECT_LE(side * at.cell + at.listLines * 1.25 * at.listFont, kContentHeight - other + 1e-6)
+            << side << " " << entries;
+        EXPECT_GE(at.listColumns * at.listLines, entries);
+        // A grid as wide as the page has letters of 170 / side * 0.65 mm.
+        EXPECT_TRUE(at.small || side < 102) << side;
+      }
+    }
+  }
+  // A tall narrow grid is limited by the height, not the width.
+  EXPECT_LE(1000 * layoutPage(1000, 1, 0, 0, other).cell, kContentHeight - other + 1e-6);
 }
 
 }  // namespace
