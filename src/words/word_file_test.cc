@@ -154,12 +154,8 @@ TEST(ReadWordFileTest, ReadErrorKeepsTheWholeLinesReadBefore) {
 
 TEST(PickRandomTest, OneDrawPerStepScaledToTheRemainingWords) {
   // Step i swaps entry i with entry i + draw * (k - i) / 32768.
-  const struct {
-    std::size_t count;
-    std::vector<int> draws;
-    Words expected;
-    int drawsMade;
-  } cases[] = {
+  // The count, the draws, the words after and the number of draws made.
+  const std::tuple<std::size_t, std::vector<int>, Words, int> cases[] = {
       // 0 * 5 / 32768 = 0, 32767 * 4 / 32768 = 3, 16384 * 3 / 32768 = 1.
       {3, {0, 32767, 16384}, {"a", "e", "d", "c", "b"}, 3},
       {2, {13107, 8192}, {"b", "c", "a", "d", "e"}, 2},
@@ -167,12 +163,12 @@ TEST(PickRandomTest, OneDrawPerStepScaledToTheRemainingWords) {
       {std::numeric_limits<std::size_t>::max(), {32767}, {"e", "a", "b", "c", "d"}, 4},
       {0, {32767}, {"a", "b", "c", "d", "e"}, 0},
   };
-  for (const auto& c : cases) {
+  for (const auto& [count, draws, expected, drawsMade] : cases) {
     Words words = {"a", "b", "c", "d", "e"};
-    ScriptedRandom random(c.draws);
-    pickRandom(words, c.count, random);
-    EXPECT_EQ(words, c.expected) << c.count;
-    EXPECT_EQ(random.draws(), c.drawsMade) << c.count;
+    ScriptedRandom random(draws);
+    pickRandom(words, count, random);
+    EXPECT_EQ(words, expected) << count;
+    EXPECT_EQ(random.draws(), drawsMade) << count;
   }
 
   // Seeded with 42, the platform's generator picks so (rand() >> 16 by hand).
@@ -186,25 +182,20 @@ TEST(PickRandomTest, OneDrawPerStepScaledToTheRemainingWords) {
 // The messages, the cap and the simpler selections are tested in app/.
 TEST(ImportWordFileTest, SelectionsAndTheBatchImport) {
   const std::string file = "Kissa koira Kala \344iti auto KANA hevonen\n";
-  auto letter = [](char c) { return std::optional<unsigned char>(static_cast<unsigned char>(c)); };
-  const struct {
-    WordSelection selection;
-    std::vector<int> draws;
-    Words added;
-  } cases[] = {
+  const std::tuple<WordSelection, std::vector<int>, Words> cases[] = {
       // The initial letter is compared upper-cased, also for Ä.
-      {{letter('\216'), {}, false}, {}, {"\204iti"}},
+      {{0x8E, {}, false}, {}, {"\204iti"}},
       // Two of the four k-words: draws 32767 then 0 pick KANA, then koira.
-      {{letter('K'), 2, false}, {32767, 0}, {"KANA", "koira"}},
+      {{'K', 2, false}, {32767, 0}, {"KANA", "koira"}},
       {{std::nullopt, 0, false}, {}, {}},
   };
-  for (const auto& c : cases) {
+  for (const auto& [selection, draws, added] : cases) {
     WordList list;
     list.add("Hevonen");  // already listed, so never a candidate
-    ScriptedRandom random(c.draws);
+    ScriptedRandom random(draws);
     StringFile in(file);
-    EXPECT_EQ(importWordFile(in, WordFileMode::kPlain, c.selection, list, random).added, c.added);
-    EXPECT_EQ(list.size(), 1 + c.added.size());
+    EXPECT_EQ(importWordFile(in, WordFileMode::kPlain, selection, list, random).added, added);
+    EXPECT_EQ(list.size(), 1 + added.size());
   }
   // The batch run takes every new word.
   WordList list;
@@ -218,41 +209,38 @@ TEST(ImportWordFileTest, SelectionsAndTheBatchImport) {
 TEST(ImportCommandTest, ParametersGiveTheSelection) {
   using Status = SelectionParse::Status;
   constexpr std::size_t kMax = std::numeric_limits<std::size_t>::max();
-  const struct {
-    std::vector<std::string_view> parameters;
-    Status status;
-    std::optional<unsigned char> letter;
-    std::optional<std::size_t> count;
-    bool refuseAfterReading = false;
-  } cases[] = {
-      {{}, Status::kAccepted, {}, {}},
-      {{"30"}, Status::kAccepted, {}, 30},
-      {{"123456"}, Status::kAccepted, {}, 123456},
-      {{"1234567"}, Status::kRefused, {}, {}},
-      {{"a"}, Status::kAccepted, 'a', {}},
-      {{"\204"}, Status::kAccepted, 0x84, {}},
-      {{"ab"}, Status::kAccepted, {}, {}, true},
-      {{"abcdef"}, Status::kAccepted, {}, {}, true},
-      {{"abcdefg"}, Status::kRefused, {}, {}},
-      {{"a5"}, Status::kRefused, {}, {}},
-      {{"-1"}, Status::kRefused, {}, {}},
-      {{"a", "5"}, Status::kAccepted, 'a', 5},
-      {{"5", "a"}, Status::kAccepted, 'a', 5},
-      {{"kissa", "0005"}, Status::kAccepted, 'k', 5},
-      {{"k", "99999999999999999999999"}, Status::kAccepted, 'k', kMax},
-      {{"5", "5"}, Status::kRefused, {}, {}},
-      {{"a", "b"}, Status::kRefused, {}, {}},
-      {{"a", "5x"}, Status::kRefused, {}, {}},
-      {{"a", "5", "x"}, Status::kTooManyParameters, {}, {}},
-  };
-  for (const auto& c : cases) {
-    const SelectionParse parse = parseSelection(c.parameters);
-    const std::string context = c.parameters.empty() ? "none" : std::string(c.parameters[0]);
-    EXPECT_EQ(parse.status, c.status) << context;
+  // The parameters, the status, the letter, the count and a refusal after reading.
+  const std::tuple<std::vector<std::string_view>, Status, std::optional<unsigned char>,
+                   std::optional<std::size_t>, bool>
+      cases[] = {
+          {{}, Status::kAccepted, {}, {}, false},
+          {{"30"}, Status::kAccepted, {}, 30, false},
+          {{"123456"}, Status::kAccepted, {}, 123456, false},
+          {{"1234567"}, Status::kRefused, {}, {}, false},
+          {{"a"}, Status::kAccepted, 'a', {}, false},
+          {{"\204"}, Status::kAccepted, 0x84, {}, false},
+          {{"ab"}, Status::kAccepted, {}, {}, true},
+          {{"abcdef"}, Status::kAccepted, {}, {}, true},
+          {{"abcdefg"}, Status::kRefused, {}, {}, false},
+          {{"a5"}, Status::kRefused, {}, {}, false},
+          {{"-1"}, Status::kRefused, {}, {}, false},
+          {{"a", "5"}, Status::kAccepted, 'a', 5, false},
+          {{"5", "a"}, Status::kAccepted, 'a', 5, false},
+          {{"kissa", "0005"}, Status::kAccepted, 'k', 5, false},
+          {{"k", "99999999999999999999999"}, Status::kAccepted, 'k', kMax, false},
+          {{"5", "5"}, Status::kRefused, {}, {}, false},
+          {{"a", "b"}, Status::kRefused, {}, {}, false},
+          {{"a", "5x"}, Status::kRefused, {}, {}, false},
+          {{"a", "5", "x"}, Status::kTooManyParameters, {}, {}, false},
+      };
+  for (const auto& [parameters, status, letter, count, refuseAfterReading] : cases) {
+    const SelectionParse parse = parseSelection(parameters);
+    const std::string context = parameters.empty() ? "none" : std::string(parameters[0]);
+    EXPECT_EQ(parse.status, status) << context;
     if (parse.status != Status::kAccepted) continue;
-    EXPECT_EQ(parse.selection.initialLetter, c.letter) << context;
-    EXPECT_EQ(parse.selection.count, c.count) << context;
-    EXPECT_EQ(parse.selection.refuseAfterReading, c.refuseAfterReading) << context;
+    EXPECT_EQ(parse.selection.initialLetter, letter) << context;
+    EXPECT_EQ(parse.selection.count, count) << context;
+    EXPECT_EQ(parse.selection.refuseAfterReading, refuseAfterReading) << context;
   }
 }
 
