@@ -99,16 +99,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   testing::ScriptedRandom random;
-  switch (input.ConsumeIntegralInRange(0, 2)) {
-    case 0: fillRandom(grid, random); break;
-    case 1: {
-      std::string line = input.ConsumeRandomLengthString(300);  // as the console reads it
-      std::erase(line, '\n');
-      fillWithPhrase(grid, line, random);
-      break;
-    }
-    default: break;  // cells left empty
-  }
+  // Filled at random, with a phrase as the console reads it, or left empty.
+  const int fill = input.ConsumeIntegralInRange(0, 2);
+  std::string phrase = input.ConsumeRandomLengthString(300);
+  std::erase(phrase, '\n');
+  if (fill == 0) fillRandom(grid, random);
+  if (fill == 1) fillWithPhrase(grid, phrase, random);
   checkDocument(puzzleDocument(grid, title), grid);
   return 0;
 }

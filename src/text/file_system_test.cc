@@ -37,12 +37,9 @@ const std::map<std::string, std::string> kContents = {
 constexpr rlim_t kSizeLimit = 100;
 // As root, "sivu.html" belongs to kOtherOwner (to root in the rows saved as
 // kOrdinaryUser) in kOtherGroup, a group of the ordinary user but not its own.
-constexpr uid_t kOtherOwner = 4321;
-constexpr gid_t kOtherGroup = 8765;
-constexpr uid_t kOrdinaryUser = 65534;
-constexpr gid_t kOrdinaryGroup = 65534;
-
-bool runningAsRoot() { return ::geteuid() == 0; }
+constexpr uid_t kOtherOwner = 4321, kOrdinaryUser = 65534;
+constexpr gid_t kOtherGroup = 8765, kOrdinaryGroup = 65534;
+const bool kRoot = ::geteuid() == 0;
 
 // A call that leaks a file descriptor moves the lowest free one.
 int lowestFreeDescriptor() {
@@ -87,11 +84,10 @@ Listing scan(const fs::path& dir) {
           "-> " + (target.starts_with(dir.string()) ? target.substr(dir.string().size()) : target);
     } else if (S_ISREG(info.st_mode)) {
       const std::string content = testing::readFile(entry.path());
-      std::string label = std::to_string(content.size()) + "-other-bytes";
+      line += " " + std::to_string(content.size()) + "-other-bytes";
       for (const auto& [known, bytes] : kContents) {
-        if (content == bytes) label = known;
+        if (content == bytes) line = std::string(mode) + " " + known;
       }
-      line += " " + label;
     }
     result[name] = {line, info.st_uid, info.st_gid};
   }
@@ -99,7 +95,6 @@ Listing scan(const fs::path& dir) {
 }
 
 void create(const fs::path& dir, const Row& row) {
-  const bool root = runningAsRoot();
   std::istringstream entries(row.before);
   for (std::string line; std::getline(entries, line, ';');) {
     std::istringstream words(line);
@@ -122,7 +117,7 @@ void create(const fs::path& dir, const Row& row) {
       std::ofstream(path, std::ios::binary) << kContents.at(third);
     }
     const bool foreign = name == "sivu.html" && fs::is_regular_file(fs::symlink_status(path));
-    if (root && (row.has("user") || foreign)) {
+    if (kRoot && (row.has("user") || foreign)) {
       ASSERT_EQ(
           ::lchown(path.c_str(), foreign ? (row.has("user") ? 0 : kOtherOwner) : kOrdinaryUser,
                    foreign ? kOtherGroup : kOrdinaryGroup),
@@ -130,7 +125,7 @@ void create(const fs::path& dir, const Row& row) {
     }
     ASSERT_TRUE(mode == 0 || ::chmod(path.c_str(), mode) == 0) << name;
   }
-  ASSERT_TRUE(!root || !row.has("user") ||
+  ASSERT_TRUE(!kRoot || !row.has("user") ||
               ::chown(dir.c_str(), kOrdinaryUser, kOrdinaryGroup) == 0);
 }
 
@@ -148,7 +143,7 @@ int saveInChild(const fs::path& dir, const Row& row) {
             ? ::open((dir / "sivu.html").c_str(), O_RDONLY | O_NONBLOCK)
             : -1;
     const rlimit limit{kSizeLimit, kSizeLimit};
-    const bool user = row.has("user") && runningAsRoot();
+    const bool user = row.has("user") && kRoot;
     if ((row.has("limit") && ::setrlimit(RLIMIT_FSIZE, &limit) != 0) ||
         (user && (::setgroups(1, &kOtherGroup) != 0 || ::setgid(kOrdinaryGroup) != 0 ||
                   ::setuid(kOrdinaryUser) != 0)) ||
@@ -212,7 +207,7 @@ TEST(PosixFileSystemTest, SaveKeepsWhatTheUserSetOnTheTarget) {
     EXPECT_EQ(saveInChild(dir.path(), row), row.changed.empty() ? 0 : 1);
     ASSERT_EQ(::chmod(dir.path().c_str(), 0700), 0);
     // A new file is the saver's; a saved one keeps its group but changes hands.
-    const bool user = row.has("user") && runningAsRoot();
+    const bool user = row.has("user") && kRoot;
     const uid_t saver = user ? kOrdinaryUser : ::geteuid();
     std::istringstream entries(row.changed);
     for (std::string name, rest; entries >> name && std::getline(entries >> std::ws, rest, ';');) {
