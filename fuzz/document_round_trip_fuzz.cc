@@ -3,12 +3,9 @@
 // cell closes a comment or opens markup on the page.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstddef>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -29,45 +26,39 @@ std::size_t countOf(std::string_view text, std::string_view part) {
   return count;
 }
 
-// Empty when `document`, written for `grid`, keeps every promise; otherwise
-// what it broke first.
-std::string documentFault(const std::string& document, const Grid& grid) {
+// Stops the run, naming the promise the document broke.
+void check(bool kept, const char* promise) {
+  if (kept) return;
+  std::fprintf(stderr, "document round trip broke: %s\n", promise);
+  std::abort();
+}
+
+void checkDocument(const std::string& document, const Grid& grid) {
   testing::StringFile file(document);
-  // The placed words as the document lists them, in console bytes: the first
-  // letter upper case, the rest lower case, in the document's order (the sort
-  // only swaps, so they are a permutation of the placed words).
+  // The placed words as listed: capitalised, in the document's order.
   std::vector<std::string> listed;
   for (const std::string& word : grid.placedWords) {
     std::string& form = listed.emplace_back(toUpperText(word.substr(0, 1)));
     for (const unsigned char c : word.substr(1)) form += static_cast<char>(toLowerLetter(c));
   }
   sortDocumentWords(listed);
-  if (readWordFile(file, WordFileMode::kHtml, WordList()) != listed) {
-    return "words read back differ from the document's list";
-  }
-  // The fixed text has five comments; anything more, or a comment closed
-  // early, came from the user's text.
-  if (countOf(document, "-->") != 5 || countOf(document, "<!--") != 5) {
-    return "comment markers in the user's text";
-  }
-  if (countOf(document, "--!>") != 0) return "a comment closed by --!>";
+  check(readWordFile(file, WordFileMode::kHtml, WordList()) == listed, "words read back as listed");
+  // The fixed text has five comments; any more came from the user's text.
+  check(countOf(document, "-->") == 5 && countOf(document, "<!--") == 5, "five comments");
+  check(countOf(document, "--!>") == 0, "no comment closed by --!>");
   // The information comment ends where its last fixed line ends.
   const std::string_view closing = grid.hiddenPhrase.empty()
                                        ? std::string_view(" sanaa. -->\r\n<font face = ")
                                        : std::string_view("\r\n -->\r\n<font face = ");
   const std::size_t info = document.find("<!-- Tietoja ristikosta: ");
   const std::size_t closed = document.find(closing, info);
-  if (info == std::string::npos || closed == std::string::npos ||
-      document.find("-->", info) != closed + closing.find("-->")) {
-    return "the information comment closed early";
-  }
+  check(info != std::string::npos && closed != std::string::npos &&
+            document.find("-->", info) == closed + closing.find("-->"),
+        "the information comment closed at its end");
   const std::size_t title = document.find("<title>") + 7;
-  if (document.find('<', title) != document.find("</title>", title)) return "markup in the title";
+  check(document.find('<', title) == document.find("</title>", title), "no markup in the title");
   const std::size_t heading = document.find("<h1 align = \"center\">") + 21;
-  if (document.find('<', heading) != document.find("</h1>", heading)) {
-    return "markup in the heading";
-  }
-  return "";
+  check(document.find('<', heading) == document.find("</h1>", heading), "no markup in the heading");
 }
 
 }  // namespace
@@ -75,21 +66,14 @@ std::string documentFault(const std::string& document, const Grid& grid) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace haravoija;
-  // Every byte the letter test accepts: A-Z a-z and the six Finnish letters.
-  static const std::string kLetters = [] {
-    std::string letters;
-    for (int c = 0; c < 256; ++c) {
-      if (isLetter(static_cast<unsigned char>(c))) letters += static_cast<char>(c);
-    }
-    return letters;
-  }();
+  static const std::string kLetters =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz\204\206\216\217\224\231";
   FuzzedDataProvider input(data, size);
   const int rows = input.ConsumeIntegralInRange(1, 40);
   const int columns = input.ConsumeIntegralInRange(1, 40);
   Grid grid = create(rows, columns);
 
-  // Words as the word list holds them: letters only, 2-79 bytes, no two
-  // with the same key. Their letters go into the grid upper-cased.
+  // Words as the word list holds them: letters, 2-79 bytes, distinct keys.
   const int wordCount = input.ConsumeIntegralInRange(0, 70);
   std::unordered_set<std::string> keys;
   for (int i = 0; i < wordCount && input.remaining_bytes() > 0; ++i) {
@@ -105,8 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     grid.placedWords.push_back(word);
   }
 
-  // A title from the dialogue passes the name test; the batch run's is the
-  // command-line argument, which can hold anything but a NUL.
+  // The dialogue's title passes the name test; the batch run's has no NUL.
   std::string title = input.ConsumeRandomLengthString(200);
   if (input.ConsumeBool()) {
     std::erase(title, '\n');
@@ -116,19 +99,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   testing::ScriptedRandom random;
-  switch (input.ConsumeIntegralInRange(0, 2)) {
-    case 0: fillRandom(grid, random); break;
-    case 1: {
-      std::string line = input.ConsumeRandomLengthString(300);  // as the console reads it
-      std::erase(line, '\n');
-      fillWithPhrase(grid, line, random);
-      break;
-    }
-    default: break;  // cells left empty
-  }
-  if (const std::string fault = documentFault(puzzleDocument(grid, title), grid); !fault.empty()) {
-    std::fprintf(stderr, "document round trip: %s\n", fault.c_str());
-    std::abort();
-  }
+  // Filled at random, with a phrase as the console reads it, or left empty.
+  const int fill = input.ConsumeIntegralInRange(0, 2);
+  std::string phrase = input.ConsumeRandomLengthString(300);
+  std::erase(phrase, '\n');
+  if (fill == 0) fillRandom(grid, random);
+  if (fill == 1) fillWithPhrase(grid, phrase, random);
+  checkDocument(puzzleDocument(grid, title), grid);
   return 0;
 }

@@ -1,9 +1,6 @@
-// Fuzz target: arbitrary file bytes through the word-file reader, in both
-// modes. Checks the word rules on every candidate, and that the reader gives
-// the same words however the stream hands out its bytes and keeps a prefix
-// of them when the stream fails part way.
+// Fuzz target: any file bytes, both modes: every word keeps the word rules,
+// any cutting of the stream gives the same words, a failing one a prefix.
 #include <algorithm>
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <unordered_set>

@@ -16,6 +16,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -27,23 +28,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The page is far over kSizeLimit and shorter than "long-earlier", whose
-// tail a page written in place must not keep; a NUL and Latin-1 bytes show
-// that every byte gets through.
+// The page is over kSizeLimit and shorter than "long-earlier", whose tail a
+// save in place must not keep; a NUL and Latin-1 bytes must get through.
 const std::map<std::string, std::string> kContents = {
     {"earlier", "earlier page\r\n"},
     {"long-earlier", std::string(6000, 'e')},
     {"page", "<p>\344\366\345" + std::string(1, '\0') + std::string(4000, 'x')}};
 constexpr rlim_t kSizeLimit = 100;
-// Running as root, "sivu.html" belongs to kOtherOwner (or, in the rows saved
-// as kOrdinaryUser, to root) in kOtherGroup, a group that the ordinary user
-// is a member of but not its own.
-constexpr uid_t kOtherOwner = 4321;
-constexpr gid_t kOtherGroup = 8765;
-constexpr uid_t kOrdinaryUser = 65534;
-constexpr gid_t kOrdinaryGroup = 65534;
-
-bool runningAsRoot() { return ::geteuid() == 0; }
+// As root, "sivu.html" belongs to kOtherOwner (to root in the rows saved as
+// kOrdinaryUser) in kOtherGroup, a group of the ordinary user but not its own.
+constexpr uid_t kOtherOwner = 4321, kOrdinaryUser = 65534;
+constexpr gid_t kOtherGroup = 8765, kOrdinaryGroup = 65534;
+const bool kRoot = ::geteuid() == 0;
 
 // A call that leaks a file descriptor moves the lowest free one.
 int lowestFreeDescriptor() {
@@ -52,30 +48,27 @@ int lowestFreeDescriptor() {
   return fd;
 }
 
-// The test folder one entry a line: "sivut/ 0755" a folder, "sivu.html 0640
-// earlier" a file with its rights and content, "sivu.html| 0644" a named
-// pipe, "sivu.html -> v" a symbolic link (a target beginning with "/" counts
-// from the test folder), "toinen.html = sivu.html" (before only) another name
-// of a file.
+// Entries apart by ";": "sivut/ 0755" a folder, "sivu.html 0640 earlier" a
+// file, "sivu.html| 0644" a named pipe, "sivu.html -> v" a link (a target
+// starting with "/" counts from the test folder), "b = a" a hard link.
 struct Row {
-  std::string what = "";
-  std::vector<std::string> before = {};
-  bool saved = false;
-  std::vector<std::string> changed = {};  // entries the save adds or changes
-  mode_t umask = 022;
-  bool asUser = false;  // saved by an ordinary user, owner of the folder
-  mode_t folderMode = 0700;
-  bool sizeLimited = false;
+  std::string what, before = "";
+  std::string changed = "";  // what a save adds or changes; nothing when it fails
+  // "user": saved by an ordinary user who owns the folder; "limit": a file
+  // size limit; "umask 000" (or 022); "folder 0555" (or 0700).
+  std::string options = "";
   std::string name = "sivu.html";
+  bool has(const char* option) const { return options.find(option) != std::string::npos; }
+  mode_t umask() const { return has("umask 000") ? 0 : 022; }
+  mode_t folderMode() const { return has("0555") ? 0555 : has("0300") ? 0300 : 0700; }
 };
 
-// Entries by name in the notation above ("sivut/"), each with the rest of
-// its line.
-using Listing = std::map<std::string, std::string>;
+// Entries by name in the notation above, each with the rest of its line, its
+// owner and its group.
+using Listing = std::map<std::string, std::tuple<std::string, uid_t, gid_t>>;
 
-// What the folder holds, and the owner and group of each entry.
-std::pair<Listing, std::map<std::string, std::pair<uid_t, gid_t>>> scan(const fs::path& dir) {
-  std::pair<Listing, std::map<std::string, std::pair<uid_t, gid_t>>> result;
+Listing scan(const fs::path& dir) {
+  Listing result;
   for (const auto& entry : fs::recursive_directory_iterator(dir)) {
     std::string name = entry.path().lexically_relative(dir).string();
     struct stat info {};
@@ -84,27 +77,26 @@ std::pair<Listing, std::map<std::string, std::pair<uid_t, gid_t>>> scan(const fs
     std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(info.st_mode & 07777));
     if (S_ISDIR(info.st_mode)) name += '/';
     if (S_ISFIFO(info.st_mode)) name += '|';
-    result.second[name] = {info.st_uid, info.st_gid};
-    std::string& line = result.first[name] = mode;
+    std::string line = mode;
     if (S_ISLNK(info.st_mode)) {
       const std::string target = fs::read_symlink(entry.path()).string();
       line =
           "-> " + (target.starts_with(dir.string()) ? target.substr(dir.string().size()) : target);
     } else if (S_ISREG(info.st_mode)) {
       const std::string content = testing::readFile(entry.path());
-      std::string label = std::to_string(content.size()) + "-other-bytes";
+      line += " " + std::to_string(content.size()) + "-other-bytes";
       for (const auto& [known, bytes] : kContents) {
-        if (content == bytes) label = known;
+        if (content == bytes) line = std::string(mode) + " " + known;
       }
-      line += " " + label;
     }
+    result[name] = {line, info.st_uid, info.st_gid};
   }
   return result;
 }
 
 void create(const fs::path& dir, const Row& row) {
-  const bool root = runningAsRoot();
-  for (const std::string& line : row.before) {
+  std::istringstream entries(row.before);
+  for (std::string line; std::getline(entries, line, ';');) {
     std::istringstream words(line);
     std::string name, second, third;
     words >> name >> second >> third;
@@ -125,28 +117,25 @@ void create(const fs::path& dir, const Row& row) {
       std::ofstream(path, std::ios::binary) << kContents.at(third);
     }
     const bool foreign = name == "sivu.html" && fs::is_regular_file(fs::symlink_status(path));
-    if (root && (row.asUser || foreign)) {
-      ASSERT_EQ(::lchown(path.c_str(), foreign ? (row.asUser ? 0 : kOtherOwner) : kOrdinaryUser,
-                         foreign ? kOtherGroup : kOrdinaryGroup),
-                0);
+    if (kRoot && (row.has("user") || foreign)) {
+      ASSERT_EQ(
+          ::lchown(path.c_str(), foreign ? (row.has("user") ? 0 : kOtherOwner) : kOrdinaryUser,
+                   foreign ? kOtherGroup : kOrdinaryGroup),
+          0);
     }
-    if (mode != 0) {
-      ASSERT_EQ(::chmod(path.c_str(), mode), 0);
-    }
+    ASSERT_TRUE(mode == 0 || ::chmod(path.c_str(), mode) == 0) << name;
   }
-  if (root && row.asUser) {
-    ASSERT_EQ(::chown(dir.c_str(), kOrdinaryUser, kOrdinaryGroup), 0);
-  }
+  ASSERT_TRUE(!kRoot || !row.has("user") ||
+              ::chown(dir.c_str(), kOrdinaryUser, kOrdinaryGroup) == 0);
 }
 
-// Saves the page in a child process that takes on the row's umask, file
-// size limit (SIGXFSZ ignored, so that a write past it fails with EFBIG) and
-// user. Its status: 1 when saved, plus 2 when a descriptor was left open and
-// 4 when the umask was changed.
+// Saves in a child with the row's umask, user and size limit (SIGXFSZ
+// ignored, so a write past it fails). Status: 1 saved, +2 a descriptor left
+// open, +4 the umask changed.
 int saveInChild(const fs::path& dir, const Row& row) {
   const pid_t child = ::fork();
   if (child == 0) {
-    ::umask(row.umask);
+    ::umask(row.umask());
     ::signal(SIGXFSZ, SIG_IGN);
     // A named pipe opens for writing only with a reader.
     [[maybe_unused]] const int reader =
@@ -154,8 +143,8 @@ int saveInChild(const fs::path& dir, const Row& row) {
             ? ::open((dir / "sivu.html").c_str(), O_RDONLY | O_NONBLOCK)
             : -1;
     const rlimit limit{kSizeLimit, kSizeLimit};
-    const bool user = row.asUser && runningAsRoot();
-    if ((row.sizeLimited && ::setrlimit(RLIMIT_FSIZE, &limit) != 0) ||
+    const bool user = row.has("user") && kRoot;
+    if ((row.has("limit") && ::setrlimit(RLIMIT_FSIZE, &limit) != 0) ||
         (user && (::setgroups(1, &kOtherGroup) != 0 || ::setgid(kOrdinaryGroup) != 0 ||
                   ::setuid(kOrdinaryUser) != 0)) ||
         ::chdir(dir.c_str()) != 0) {
@@ -165,7 +154,7 @@ int saveInChild(const fs::path& dir, const Row& row) {
     PosixFileSystem files;
     const bool saved = files.replaceFile(row.name, kContents.at("page"));
     ::_exit((saved ? 1 : 0) | (lowestFreeDescriptor() != freeDescriptor ? 2 : 0) |
-            (::umask(0) != row.umask ? 4 : 0));
+            (::umask(0) != row.umask() ? 4 : 0));
   }
   int status = 0;
   ::waitpid(child, &status, 0);
@@ -173,84 +162,60 @@ int saveInChild(const fs::path& dir, const Row& row) {
 }
 
 TEST(PosixFileSystemTest, SaveKeepsWhatTheUserSetOnTheTarget) {
-  std::vector<Row> rows = {
-      {.what = "missing, umask 022", .saved = true, .changed = {"sivu.html 0644 page"}},
-      {.what = "missing, umask 000", .saved = true, .changed = {"sivu.html 0664 page"}, .umask = 0},
-      {.what = "missing folder", .name = "puuttuu/sivu.html"},
+  const Row rows[] = {
+      {"missing, umask 022", "", "sivu.html 0644 page"},
+      {"missing, umask 000", "", "sivu.html 0664 page", "umask 000"},
+      {"missing folder", "", "", "", "puuttuu/sivu.html"},
       // Cut at the NUL, the name would save the page as sivu.html.
-      {.what = "NUL in the name", .name = std::string("sivu.html\0.txt", 14)},
-      // Relative links count from their own folder, an absolute one from the
-      // root. The test folder is read-only, so the temporary file must go
-      // beside the file the links lead to.
-      {.what = "chain of links",
-       .before = {"linkit/ 0755", "sivut/ 0755", "sivut/oikea.html 0640 earlier",
-                  "sivu.html -> linkit/vali", "linkit/vali -> /linkit/toinen",
-                  "linkit/toinen -> ../sivut/oikea.html"},
-       .saved = true,
-       .changed = {"sivut/oikea.html 0640 page"},
-       .asUser = true,
-       .folderMode = 0555},
+      {"NUL in the name", "", "", "", std::string("sivu.html\0.txt", 14)},
+      {"0600, umask 000", "sivu.html 0600 earlier", "sivu.html 0600 page", "umask 000"},
+      {"0600, umask 022", "sivu.html 0600 earlier", "sivu.html 0600 page"},
+      {"0644, umask 000", "sivu.html 0644 earlier", "sivu.html 0644 page", "umask 000"},
+      {"0644, umask 022", "sivu.html 0644 earlier", "sivu.html 0644 page"},
+      {"0664, umask 000", "sivu.html 0664 earlier", "sivu.html 0664 page", "umask 000"},
+      {"0664, umask 022", "sivu.html 0664 earlier", "sivu.html 0664 page"},
+      // Links count from their own folder ("/" from the root); the test folder
+      // is read-only, so the temporary file goes beside the final target.
+      {"chain of links",
+       "linkit/ 0755; sivut/ 0755; sivut/oikea.html 0640 earlier; sivu.html -> linkit/vali; "
+       "linkit/vali -> /linkit/toinen; linkit/toinen -> ../sivut/oikea.html",
+       "sivut/oikea.html 0640 page", "user folder 0555"},
       // A one-letter link ahead of a link to a file that is not there yet.
-      {.what = "dangling link",
-       .before = {"sivut/ 0755", "v -> sivut/uusi.html", "sivu.html -> v"},
-       .saved = true,
-       .changed = {"sivut/uusi.html 0644 page"}},
-      {.what = "two hard links",
-       .before = {"sivu.html 0640 long-earlier", "toinen.html = sivu.html"},
-       .saved = true,
-       .changed = {"sivu.html 0640 page", "toinen.html 0640 page"}},
+      {"dangling link", "sivut/ 0755; v -> sivut/uusi.html; sivu.html -> v",
+       "sivut/uusi.html 0644 page"},
+      {"two hard links", "sivu.html 0640 long-earlier; toinen.html = sivu.html",
+       "sivu.html 0640 page; toinen.html 0640 page"},
       // The folder is the user's, so only the file's own rights stop a rename.
-      {.what = "write-protected", .before = {"sivu.html 0444 earlier"}, .asUser = true},
-      {.what = "folder", .before = {"sivu.html/ 0755", "sivu.html/sisalla 0644 earlier"}},
-      {.what = "named pipe", .before = {"sivu.html| 0644"}},
-      {.what = "failure midway", .before = {"sivu.html 0640 earlier"}, .sizeLimited = true},
+      {"write-protected", "sivu.html 0444 earlier", "", "user"},
+      {"folder", "sivu.html/ 0755; sivu.html/sisalla 0644 earlier"},
+      {"named pipe", "sivu.html| 0644"},
+      {"failure midway", "sivu.html 0640 earlier", "", "limit"},
       // The space is reserved before the earlier page is touched.
-      {.what = "failure midway, two hard links",
-       .before = {"sivu.html 0640 earlier", "toinen.html = sivu.html"},
-       .sizeLimited = true},
+      {"failure midway, two hard links", "sivu.html 0640 earlier; toinen.html = sivu.html", "",
+       "limit"},
       // Writable by all but root's: saved, and the saver's now, in its group.
-      {.what = "someone else's page",
-       .before = {"sivu.html 0666 earlier"},
-       .saved = true,
-       .changed = {"sivu.html 0666 page"},
-       .asUser = true},
+      {"someone else's page", "sivu.html 0666 earlier", "sivu.html 0666 page", "user"},
       // A drop box: the folder cannot be opened to sync it, which is no failure.
-      {.what = "folder without read rights",
-       .saved = true,
-       .changed = {"sivu.html 0644 page"},
-       .asUser = true,
-       .folderMode = 0300},
+      {"folder without read rights", "", "sivu.html 0644 page", "user folder 0300"},
   };
-  for (const std::string mode : {"0600", "0644", "0664"}) {
-    for (const mode_t umask : {0, 022}) {
-      rows.push_back({.what = mode + (umask == 0 ? ", umask 000" : ", umask 022"),
-                      .before = {"sivu.html " + mode + " earlier"},
-                      .saved = true,
-                      .changed = {"sivu.html " + mode + " page"},
-                      .umask = umask});
-    }
-  }
-
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     testing::TempDir dir;
     create(dir.path(), row);
-    const auto [listing, owners] = scan(dir.path());
-    ASSERT_EQ(::chmod(dir.path().c_str(), row.folderMode), 0);
-    EXPECT_EQ(saveInChild(dir.path(), row), row.saved ? 1 : 0);
+    Listing expected = scan(dir.path());
+    ASSERT_EQ(::chmod(dir.path().c_str(), row.folderMode()), 0);
+    EXPECT_EQ(saveInChild(dir.path(), row), row.changed.empty() ? 0 : 1);
     ASSERT_EQ(::chmod(dir.path().c_str(), 0700), 0);
-    Listing expected = listing;
-    for (const std::string& line : row.changed) {
-      expected[line.substr(0, line.find(' '))] = line.substr(line.find(' ') + 1);
+    // A new file is the saver's; a saved one keeps its group but changes hands.
+    const bool user = row.has("user") && kRoot;
+    const uid_t saver = user ? kOrdinaryUser : ::geteuid();
+    std::istringstream entries(row.changed);
+    for (std::string name, rest; entries >> name && std::getline(entries >> std::ws, rest, ';');) {
+      const auto at = expected.try_emplace(name, "", saver, user ? kOrdinaryGroup : ::getegid());
+      std::get<0>(at.first->second) = rest;
     }
-    const auto [listingAfter, ownersAfter] = scan(dir.path());
-    EXPECT_EQ(listingAfter, expected);
-    const uid_t saver = row.asUser && runningAsRoot() ? kOrdinaryUser : ::geteuid();
-    for (const auto& [name, owner] : owners) {
-      const bool takenOver = row.asUser && row.saved && name == "sivu.html";
-      EXPECT_EQ(ownersAfter.at(name).first, takenOver ? saver : owner.first) << name;
-      EXPECT_EQ(ownersAfter.at(name).second, owner.second) << name;
-    }
+    if (row.has("user") && !row.changed.empty()) std::get<1>(expected.at("sivu.html")) = saver;
+    EXPECT_EQ(scan(dir.path()), expected);
   }
 }
 
@@ -267,7 +232,6 @@ TEST(PosixFileSystemTest, OpenForReadingOnlyReadableFiles) {
     EXPECT_EQ(files.openForReading(name), nullptr) << name;
   }
   EXPECT_EQ(lowestFreeDescriptor(), freeDescriptor);
-
   std::unique_ptr<InputFile> file = files.openForReading(words.string());
   ASSERT_NE(file, nullptr);
   char buffer[8];
