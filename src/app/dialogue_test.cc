@@ -1,5 +1,6 @@
 // Tests of the whole dialogue and the batch run on fakes, and of the grid view,
-// fill menu and save prompt as transcripts; the end of input ends the program anywhere.
+// fill menu and save prompt as transcripts. The input ending at each line of a
+// session is run on the real binary (tests/e2e_test.cc).
 #include "app/dialogue.h"
 
 #include <gtest/gtest.h>
@@ -39,23 +40,6 @@ Outcome run(const std::string& input) {
   return result;
 }
 
-// The input ends after each line of a session that passes every prompt.
-TEST(DialogueTest, EndOfInputAtAnyPromptEndsWithTheGoodbyeLine) {
-  const std::string session =
-      "a/b\nAihe\nkissa\nkoira\nL\n1\n2\n1\n1\n\n2\nx\n2\n1\n1\n1\n3\n1\n1\n\n4\nUusi\n/poistu\n";
-  std::vector<std::string> inputs = {"", kWords + "1\n1\n1\n5\n"};
-  for (std::size_t at = 0; (at = session.find('\n', at)) != std::string::npos;) {
-    inputs.push_back(session.substr(0, ++at));
-  }
-  for (const std::string& input : inputs) {
-    const std::string out = run(input).output;
-    EXPECT_TRUE(out.ends_with(kGoodbye)) << input;
-    EXPECT_EQ(occurrences(out, kGoodbye), 1U) << input;
-  }
-  EXPECT_EQ(occurrences(run("Aihe\n").output, kGenerating), 0U);
-  EXPECT_EQ(occurrences(run("Aihe\nkissa\n/poistu\n1\n1\n").output, kDifficultyMenu), 0U);
-}
-
 TEST(DialogueTest, WelcomeAndTitlePrompt) {
   const std::string refused =
       "Antamassasi aiheessa on kiellettyj\204 merkkej\204. Anna uusi aihe. \n> ";
@@ -72,6 +56,9 @@ TEST(DialogueTest, WelcomeAndTitlePrompt) {
   // The generator is seeded once the title is accepted.
   EXPECT_EQ(r.seeds, 1);
   EXPECT_EQ(run("a/b\n").seeds, 0);
+  // Input that ends, or a quit, before the settings asks and makes nothing.
+  EXPECT_EQ(occurrences(run("Aihe\n").output, kGenerating), 0U);
+  EXPECT_EQ(occurrences(run("Aihe\nkissa\n/poistu\n1\n1\n").output, kDifficultyMenu), 0U);
 }
 
 // 1 saves; 2 asks the settings again, 3 keeps them (no reseed); 4 starts over, reseeded.
