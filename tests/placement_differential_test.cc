@@ -126,7 +126,6 @@ TEST(PlacementDifferential, WindowCountsMatchRecountAfterEveryChange) {
         masks.reset(rows, columns);
       }
       ASSERT_EQ(masks.cells().rows, grid.rows);
-      ASSERT_EQ(masks.windowLength(), length);
       // Filled cells in the window from each start, cells outside counting as empty.
       for (int o = 0; o < 4; ++o) {
         const Step d = ScanMasks::kOrientationStep[o];

@@ -39,7 +39,6 @@ class ScanMasks {
   // Makes the masks ready for words of `length` letters, among them
   // `letters[0 .. length)`.
   void prepare(const unsigned char* letters, int length);
-  int windowLength() const { return countLength_; }
 
   // Filled cells, at most kCountLimit, among the prepared window length of
   // cells from (row, column) along an orientation; cells outside the grid
