@@ -128,7 +128,8 @@ TEST(LineEditorTest, ConsoleGetsTheSameLinesAsFromTheStream) {
   // Line ends are LF only: read from a file rather than a terminal, libedit
   // takes a CR for a line end of its own.
   const std::string input =
-      "El\303\244imet ja \303\205land\n\n#h\303\266p\303\266t\n\377L\303x\342\202\nkoira\nkoira\n"
+      "El\303\244imet ja "
+      "\303\205land\n\n#h\303\266p\303\266t\n\377L\303x\303\303y\342\202\nkoira\nkoira\n"
       "-kissa\nviimeinen";
   auto in = tempFile(input), out = tempFile("");
   std::shared_ptr<LineEditor> editor = LineEditor::open(in.get(), out.get());
@@ -156,7 +157,7 @@ TEST(LineEditorTest, ConsoleGetsTheSameLinesAsFromTheStream) {
   EXPECT_EQ(editor->readLine("> "), std::nullopt);
   EXPECT_EQ(editor->rememberedLines(),
             (std::vector<std::string>{"El\303\244imet ja \303\205land", "#h\303\266p\303\266t",
-                                      "?L?x??", "koira", "-kissa", "viimeinen"}));
+                                      "?L?x??y??", "koira", "-kissa", "viimeinen"}));
 }
 
 #endif  // HARAVOIJA_HAVE_LIBEDIT

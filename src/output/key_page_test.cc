@@ -41,6 +41,13 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
         "Mit\303\244 j\303\244ljelle j\303\244\303\244vist\303\244 kirjaimista muodostuu? _____"}) {
     EXPECT_EQ(occurrences(html, once), 1U) << once;
   }
+  // The colours go round after eight words; a control byte shows as U+FFFD.
+  PuzzlePage nine{"A\001", {"ABCDEFGHIJ"}, {}, std::nullopt};
+  nine.words = {"Ab", "Bc", "Cd", "De", "Ef", "Fg", "Gh", "Hi", "Ij"};
+  const std::string round = keyPage(nine, solvePage(nine));
+  EXPECT_NE(round.find("<title>A\357\277\275 \342\200\223"), std::string::npos);
+  EXPECT_EQ(occurrences(round, "class=\"m c0\""), 2U);
+  EXPECT_EQ(occurrences(round, "class=\"m c7\""), 1U);
   // Empty cells have no letter, and a large grid gets the note.
   PuzzlePage large{"Iso", std::vector(102, std::string(102, 'A')), {"Bb"}, std::nullopt};
   large.rows[0] = " B" + std::string(100, ' ');
