@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <string>
 #include <tuple>
 
@@ -38,6 +39,9 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
         "<span class=\"puuttuu\">Koira \342\200\223</span>",
         "<span class=\"monta\">Sb 1,3\342\206\231 1,3\342\206\223 (2\303\227)</span>",
         "<p><b>Piilolause:</b> A t</p>", "<p>Ne muodostavat piilolauseen.</p>",
+        // Columns of 3.9 mm letters: the widest word Koira fits nine, the widest key
+        // entry (Sb with its two places, 17 characters) three.
+        "grid-template-columns:repeat(5,1fr)", "grid-template-columns:repeat(3,1fr)",
         "Mit\303\244 j\303\244ljelle j\303\244\303\244vist\303\244 kirjaimista muodostuu? _____"}) {
     EXPECT_EQ(occurrences(html, once), 1U) << once;
   }
@@ -55,6 +59,30 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
   EXPECT_NE(big.find("<text x=\"3\" y=\"1.47\"><tspan class=\"j\">B</tspan></text>"),
             std::string::npos);
   EXPECT_EQ(occurrences(big, "<p class=\"huom\">"), 2U);
+}
+
+// A grid one column wide and too tall for 11 mm cells takes all the height the
+// page leaves, as the style sheet sets the rest: heading 6 mm x 1.2 + 3, note
+// 2 x 3 x 1.25 + 2, gaps 4 + 4, solver's line 6 + 3.5 x 1.25 (twice with a
+// phrase), key legend 2.8 x 1.25 + 3, phrase lines 3 x (3.5 x 1.25 + 1), 6 spare.
+TEST(KeyLayoutTest, ATallGridTakesTheHeightTheRestOfThePageLeaves) {
+  for (const bool phrase : {false, true}) {
+    PuzzlePage page{"Pitk\204",
+                    std::vector<std::string>(20, "A"),
+                    {},
+                    phrase ? std::optional<std::string>("a") : std::nullopt};
+    const std::string html = keyPage(page, solvePage(page));
+    const double expected[] = {phrase ? 190.55 : 200.925, phrase ? 188.675 : 204.8};
+    std::size_t at = 0;
+    for (const double height : expected) {
+      at = html.find("mm;height:", at);
+      ASSERT_NE(at, std::string::npos);
+      at += 10;
+      double shown = 0;
+      std::from_chars(html.data() + at, html.data() + html.size(), shown);
+      EXPECT_NEAR(shown, height, 0.011) << phrase;
+    }
+  }
 }
 
 TEST(KeyLayoutTest, ASmallPuzzleGetsTheLargestSizesAndEverythingFitsAtAnySize) {
