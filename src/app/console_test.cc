@@ -7,8 +7,10 @@
 
 #include <clocale>
 #include <cstdio>
+#include <fstream>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,6 +64,18 @@ TEST(ConsoleTest, ReadsLinesReportsTheEndAndConvertsAtTheBoundary) {
   EXPECT_EQ(reader.readLine(), std::nullopt);
   EXPECT_EQ(seenPrompt, "");
   EXPECT_EQ(withReader.output(), "");  // the reader shows its own prompt
+}
+
+// What the program writes reaches the terminal at once, before it waits for a line.
+TEST(ConsoleTest, EveryWriteIsFlushed) {
+  testing::TempDir dir;
+  std::istringstream in;
+  std::ofstream out(dir.path() / "out");
+  Console console(in, out, Charset::kPassthrough);
+  console.line("yksi");
+  EXPECT_EQ(testing::readFile(dir.path() / "out"), "yksi\n");
+  console.write("> ");
+  EXPECT_EQ(testing::readFile(dir.path() / "out"), "yksi\n> ");
 }
 
 TEST(GridSideTest, SignedDecimalsInRangeOnlyAskedUntilValid) {

@@ -45,6 +45,10 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
         "Mit\303\244 j\303\244ljelle j\303\244\303\244vist\303\244 kirjaimista muodostuu? _____"}) {
     EXPECT_EQ(occurrences(html, once), 1U) << once;
   }
+  page.phrase = "T a";
+  EXPECT_NE(keyPage(page, solvePage(page))
+                .find("<p class=\"puuttuu\">Ne eiv\303\244t muodosta piilolausetta.</p>\n</div>"),
+            std::string::npos);
   // The colours go round after eight words; a control byte shows as U+FFFD.
   PuzzlePage nine{"A\001", {"ABCDEFGHIJ"}, {}, std::nullopt};
   nine.words = {"Ab", "Bc", "Cd", "De", "Ef", "Fg", "Gh", "Hi", "Ij"};
