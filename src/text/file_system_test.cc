@@ -84,7 +84,7 @@ Listing scan(const fs::path& dir) {
           "-> " + (target.starts_with(dir.string()) ? target.substr(dir.string().size()) : target);
     } else if (S_ISREG(info.st_mode)) {
       const std::string content = testing::readFile(entry.path());
-      line += " " + std::to_string(content.size()) + "-other-bytes";
+      line.append(" ").append(std::to_string(content.size())).append("-other-bytes");
       for (const auto& [known, bytes] : kContents) {
         if (content == bytes) line = std::string(mode) + " " + known;
       }
