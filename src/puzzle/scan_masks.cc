@@ -199,28 +199,34 @@ void ScanMasks::writeCell(int row, int column, unsigned char letter) {
   if (countLength_ > 0) countCell(row, column);
 }
 
-// One more filled cell in every window that holds this cell.
+// One more filled cell in every window that holds this cell: a unary
+// increment, "at least k" gaining the starts that had at least k - 1.
+// Saturated counts stay. Without branches, since in a crowded grid whether
+// a count is saturated is anyone's guess.
 void ScanMasks::countCell(int row, int column) {
   const int bit = kPadBits + column;
-  for (int o = 0; o < 4; ++o) {
+  auto increment = [&](std::uint64_t* word, std::uint64_t mask) {
+    for (int k = kCountLimit - 1; k > 0; --k) {
+      word[static_cast<std::size_t>(k) * stride_] |=
+          word[static_cast<std::size_t>(k - 1) * stride_] & mask;
+    }
+    word[0] |= mask;
+  };
+  // Rightwards the windows holding the cell start at the bits
+  // [bit - length + 1, bit] of its own row.
+  std::uint64_t* levels = countRow(0, 1, row);
+  for (int from = bit - countLength_ + 1; from <= bit;) {
+    const int shift = from & 63;
+    const int count = std::min(64 - shift, bit + 1 - from);
+    increment(levels + (from >> 6), bits::lowBits(count) << shift);
+    from += count;
+  }
+  for (int o = 1; o < 4; ++o) {
     const Step step = kOrientationStep[o];
     for (int t = 0; t < countLength_; ++t) {
       const int startBit = bit - t * step.column;
-      std::uint64_t* word = countRow(o, 1, row - t * step.row) + (startBit >> 6);
-      const std::uint64_t mask = std::uint64_t{1} << (startBit & 63);
-      auto atLeast = [&](int k) {
-        return (word[static_cast<std::size_t>(k - 1) * stride_] & mask) != 0;
-      };
-      // The count is the last k set; saturated counts stay. A search in
-      // halves, since in a crowded grid most counts are high.
-      if (atLeast(kCountLimit)) continue;
-      int low = 0;             // known set (0: nothing known)
-      int high = kCountLimit;  // known clear
-      while (high - low > 1) {
-        const int middle = (low + high) / 2;
-        (atLeast(middle) ? low : high) = middle;
-      }
-      word[static_cast<std::size_t>(high - 1) * stride_] |= mask;
+      increment(countRow(o, 1, row - t * step.row) + (startBit >> 6),
+                std::uint64_t{1} << (startBit & 63));
     }
   }
 }
