@@ -6,7 +6,10 @@
 // The steps are the placements' blocks of starts and single starts tested.
 //
 // Usage: generation_bench [--threads 1|2] [--runs N] [--reference-limit N]
-//                         [--seed S] [--no-fixed] [LIST.txt ...]
+//                         [--seed S] [--no-fixed] [--parallel-blocks N]
+//                         [--helper-start N] [LIST.txt ...]
+// --parallel-blocks and --helper-start set the placer's thresholds for
+// sharing a scan and for starting the helper thread.
 // With --runs N the program's run is made N times and the one of median
 // wall time shown.
 #include <algorithm>
@@ -102,6 +105,10 @@ int run(int argc, char** argv) {
       referenceLimit = std::strtoul(argv[++i], nullptr, 10);
     } else if (arg == "--threads" && i + 1 < argc) {
       options.threads = std::atoi(argv[++i]);
+    } else if (arg == "--parallel-blocks" && i + 1 < argc) {
+      options.parallelBlocks = std::atoll(argv[++i]);
+    } else if (arg == "--helper-start" && i + 1 < argc) {
+      options.helperStartBlocks = std::atoll(argv[++i]);
     } else if (arg == "--runs" && i + 1 < argc) {
       runs = std::max(1, std::atoi(argv[++i]));
     } else if (arg == "--no-fixed") {

@@ -148,15 +148,18 @@ bool Placer::placeWord(std::string_view word, bool children) {
       job.directions[static_cast<std::size_t>(job.usedDirections++)] = direction;
     }
   }
-  // About how many letters it takes to clear a block of starts: a letter
-  // keeps a start with roughly the share of empty cells plus a little.
+  // A letter keeps a start with roughly the share of empty cells plus a
+  // little. The letters go into a block without a look until it is almost
+  // surely empty: whether a block is empty yet is a branch that the
+  // processor guesses wrong so often that a few letters too many cost less.
   const long long cells = static_cast<long long>(rows) * columns;
   const double keepShare =
       static_cast<double>(masks_.emptyCount()) / static_cast<double>(cells) + 0.05;
   job.countsFirst = countsFirstNeeds(1.0 - keepShare + 0.05, length, keepShare);
   job.headLetters = 1;
   for (double left = bits::kBlockBits * keepShare;
-       left > 1.0 && job.headLetters < std::min(length, 8); ++job.headLetters) {
+       left > 0.02 && job.headLetters < std::min(length, ScanJob::kMostHeadLetters);
+       ++job.headLetters) {
     left *= keepShare;
   }
 

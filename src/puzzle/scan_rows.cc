@@ -169,7 +169,20 @@ ScanBest ScanMasks::bestInRows(const ScanJob& job, const JobSetup& setup, int fr
       // test after each would cost more than it saves), then two at a time
       // until the block is empty. The jump into the unrolled run is one
       // well-predicted branch; a loop would mispredict its end.
+      static_assert(ScanJob::kMostHeadLetters == 12);
       switch (headLetters) {
+        case 12:
+          andLetter(11);
+          [[fallthrough]];
+        case 11:
+          andLetter(10);
+          [[fallthrough]];
+        case 10:
+          andLetter(9);
+          [[fallthrough]];
+        case 9:
+          andLetter(8);
+          [[fallthrough]];
         case 8:
           andLetter(7);
           [[fallthrough]];

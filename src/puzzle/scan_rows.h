@@ -27,7 +27,9 @@ struct ScanJob {
   int usedDirections = 0;
   int firstRow = 0;
   int firstColumn = 0;
-  // Letters ANDed into a block without looking at it in between.
+  // Letters ANDed into a block without looking at it in between: 1 to
+  // kMostHeadLetters.
+  static constexpr int kMostHeadLetters = 12;
   int headLetters = 1;
   // Bit n: the count masks are read before the letters while a start needs
   // n filled cells (n up to ScanMasks::kCountLimit).
