@@ -59,9 +59,19 @@ void ScanMasks::rebuild() {
       }
     }
   }
-  const std::vector<unsigned char> letters = activeLetters_;
-  activeLetters_.clear();
-  for (unsigned char letter : letters) ensurePlane(letter);
+  // Every letter plane in one pass over the cells.
+  std::array<bool, 256> active{};
+  for (unsigned char letter : activeLetters_) {
+    fits_[letter] = empty_;
+    active[letter] = true;
+  }
+  for (int r = 0; r < rows_; ++r) {
+    const std::string& cells = cells_.rows[static_cast<std::size_t>(r)];
+    for (int c = 0; c < columns_; ++c) {
+      const unsigned char cell = static_cast<unsigned char>(cells[static_cast<std::size_t>(c)]);
+      if (active[cell]) bits::setBit(rowOf(fits_[cell], r), kPadBits + c);
+    }
+  }
   const int length = countLength_;
   countLength_ = 0;
   if (length > 0) computeCounts(length);
