@@ -96,9 +96,20 @@ TEST(PlacementDifferential, SequencesMatchReference) {
 }
 
 TEST(PlacementDifferential, WindowCountsMatchRecountAfterEveryChange) {
-  for (unsigned seed = 1; seed <= 3; ++seed) {
+  // Small grids, and wide ones whose rows span several 64-bit words:
+  // the size to start from, and the largest size a reset takes.
+  struct Shape {
+    unsigned seed;
+    int rows;
+    int columns;
+    int resetRows;
+    int resetColumns;
+  };
+  for (const Shape shape : {Shape{1, 3, 2, 40, 40}, Shape{2, 3, 2, 40, 40}, Shape{3, 3, 2, 40, 40},
+                            Shape{4, 3, 150, 5, 220}}) {
+    const unsigned seed = shape.seed;
     Gen gen(seed);
-    Grid grid = randomGrid(gen, 3, 2, 30);
+    Grid grid = randomGrid(gen, shape.rows, shape.columns, 30);
     ScanMasks masks(grid);
     int length = 0;
     int writes = 0;
@@ -120,8 +131,8 @@ TEST(PlacementDifferential, WindowCountsMatchRecountAfterEveryChange) {
         grid.grow();
         masks.grow();
       } else {
-        const int rows = 1 + gen.below(40);
-        const int columns = 1 + gen.below(40);
+        const int rows = 1 + gen.below(shape.resetRows);
+        const int columns = 1 + gen.below(shape.resetColumns);
         grid.reset(rows, columns);
         masks.reset(rows, columns);
       }
