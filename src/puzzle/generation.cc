@@ -129,7 +129,6 @@ BuildResult buildGrid(Grid& grid, const std::vector<std::string>& words, bool ch
     }
     result.attempts = run.attempts();
     result.placement = run.stats();
-    result.placement = run.stats();
   }
   if (!allPlaceable) {
     // Back into list order among the words the run left out.
