@@ -59,19 +59,7 @@ void ScanMasks::rebuild() {
       }
     }
   }
-  // Every letter plane in one pass over the cells.
-  std::array<bool, 256> active{};
-  for (unsigned char letter : activeLetters_) {
-    fits_[letter] = empty_;
-    active[letter] = true;
-  }
-  for (int r = 0; r < rows_; ++r) {
-    const std::string& cells = cells_.rows[static_cast<std::size_t>(r)];
-    for (int c = 0; c < columns_; ++c) {
-      const unsigned char cell = static_cast<unsigned char>(cells[static_cast<std::size_t>(c)]);
-      if (active[cell]) bits::setBit(rowOf(fits_[cell], r), kPadBits + c);
-    }
-  }
+  fillPlanes(activeLetters_);
   const int length = countLength_;
   countLength_ = 0;
   if (length > 0) computeCounts(length);
@@ -82,16 +70,25 @@ void ScanMasks::ensurePlane(unsigned char letter) {
     return;
   }
   activeLetters_.push_back(letter);
-  Plane& plane = fits_[letter];
-  plane = empty_;
-  if (letterCount_[letter] == 0) return;
+  fillPlanes({letter});
+}
+
+// "Empty or this letter" for each of `letters`, from the cells in one pass
+// over them; no pass when no cell holds any of the letters.
+void ScanMasks::fillPlanes(const std::vector<unsigned char>& letters) {
+  std::array<bool, 256> wanted{};
+  bool anyPlaced = false;
+  for (unsigned char letter : letters) {
+    fits_[letter] = empty_;
+    wanted[letter] = true;
+    anyPlaced = anyPlaced || letterCount_[letter] > 0;
+  }
+  if (!anyPlaced) return;
   for (int r = 0; r < rows_; ++r) {
-    std::uint64_t* row = rowOf(plane, r);
     const std::string& cells = cells_.rows[static_cast<std::size_t>(r)];
     for (int c = 0; c < columns_; ++c) {
-      if (static_cast<unsigned char>(cells[static_cast<std::size_t>(c)]) == letter) {
-        bits::setBit(row, kPadBits + c);
-      }
+      const unsigned char cell = static_cast<unsigned char>(cells[static_cast<std::size_t>(c)]);
+      if (wanted[cell]) bits::setBit(rowOf(fits_[cell], r), kPadBits + c);
     }
   }
 }

@@ -80,6 +80,7 @@ class ScanMasks {
   void ensureCapacity(int rowCount, int columnCount);
   void rebuild();
   void ensurePlane(unsigned char letter);
+  void fillPlanes(const std::vector<unsigned char>& letters);
   void computeCounts(int length);
   void countCell(int row, int column);
   std::size_t rowIndex(int row) const {
