@@ -25,7 +25,7 @@
 #include "puzzle/generation.h"
 #include "puzzle/grid.h"
 #include "reference_model.h"
-#include "text/random_source.h"
+#include "env/random_source.h"
 
 namespace haravoija {
 namespace {

@@ -27,8 +27,8 @@
 #include "puzzle/fill.h"
 #include "puzzle/generation.h"
 #include "puzzle/grid.h"
-#include "text/file_system.h"
-#include "text/random_source.h"
+#include "env/file_system.h"
+#include "env/random_source.h"
 
 namespace haravoija {
 namespace {

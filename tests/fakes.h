@@ -13,8 +13,8 @@
 
 #include "app/console.h"
 #include "app/environment.h"
-#include "text/file_system.h"
-#include "text/random_source.h"
+#include "env/file_system.h"
+#include "env/random_source.h"
 
 namespace haravoija::testing {
 

@@ -18,9 +18,9 @@
 #include "puzzle/grid.h"
 #include "reference_model.h"
 #include "test_util.h"
-#include "text/file_system.h"
+#include "env/file_system.h"
 #include "text/letters.h"
-#include "text/random_source.h"
+#include "env/random_source.h"
 #include "words/word_file.h"
 #include "words/word_list.h"
 

@@ -12,7 +12,7 @@
 #include "puzzle/placer.h"
 #include "puzzle/scan_masks.h"
 #include "reference_model.h"
-#include "text/file_system.h"
+#include "env/file_system.h"
 #include "words/word_file.h"
 #include "words/word_list.h"
 

@@ -11,7 +11,7 @@
 #include "puzzle/generation.h"
 #include "puzzle/grid.h"
 #include "puzzle/placement.h"
-#include "text/random_source.h"
+#include "env/random_source.h"
 
 namespace haravoija::testing {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "app/environment.h"
-#include "text/file_system.h"
+#include "env/file_system.h"
 
 namespace haravoija {
 

@@ -5,8 +5,8 @@
 #define HARAVOIJA_APP_ENVIRONMENT_H_
 
 #include "app/console.h"
-#include "text/file_system.h"
-#include "text/random_source.h"
+#include "env/file_system.h"
+#include "env/random_source.h"
 
 namespace haravoija {
 

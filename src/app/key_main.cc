@@ -8,7 +8,7 @@
 #include "app/console.h"
 #include "app/key_program.h"
 #include "text/charset.h"
-#include "text/file_system.h"
+#include "env/file_system.h"
 
 int main(int argc, char** argv) {
   // A closed output pipe must not kill the program; console write errors are ignored.

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/console.h"
-#include "text/file_system.h"
+#include "env/file_system.h"
 
 namespace haravoija {
 

@@ -11,8 +11,8 @@
 #include "app/line_editor.h"
 #include "app/program.h"
 #include "text/charset.h"
-#include "text/file_system.h"
-#include "text/random_source.h"
+#include "env/file_system.h"
+#include "env/random_source.h"
 
 int main(int argc, char** argv) {
   // A closed output pipe must not kill the program; console write errors are ignored.

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "text/file_system.h"
+#include "env/file_system.h"
 
 namespace haravoija {
 

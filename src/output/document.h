@@ -8,7 +8,7 @@
 
 #include "puzzle/grid.h"
 #include "text/charset.h"
-#include "text/file_system.h"
+#include "env/file_system.h"
 
 namespace haravoija {
 

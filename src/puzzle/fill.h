@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "puzzle/grid.h"
-#include "text/random_source.h"
+#include "env/random_source.h"
 
 namespace haravoija {
 

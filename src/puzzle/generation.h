@@ -8,7 +8,7 @@
 
 #include "puzzle/grid.h"
 #include "puzzle/placer_options.h"
-#include "text/random_source.h"
+#include "env/random_source.h"
 
 namespace haravoija {
 

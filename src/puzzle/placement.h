@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "text/random_source.h"
+#include "env/random_source.h"
 
 namespace haravoija {
 

@@ -15,7 +15,7 @@
 #include "puzzle/placement.h"
 #include "puzzle/placer_options.h"
 #include "puzzle/scan_masks.h"
-#include "text/random_source.h"
+#include "env/random_source.h"
 
 namespace haravoija {
 

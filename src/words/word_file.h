@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "text/file_system.h"
-#include "text/random_source.h"
+#include "env/file_system.h"
+#include "env/random_source.h"
 #include "words/word_file_reader.h"
 #include "words/word_list.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "text/file_system.h"
+#include "env/file_system.h"
 #include "words/word_list.h"
 
 namespace haravoija {

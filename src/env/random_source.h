@@ -1,8 +1,8 @@
 // Where chance comes from: every random draw of the program goes through a
 // RandomSource, so that a test can hand in a known sequence of draws and the
 // program's own source, seeded alike, gives the same puzzle byte for byte.
-#ifndef HARAVOIJA_TEXT_RANDOM_SOURCE_H_
-#define HARAVOIJA_TEXT_RANDOM_SOURCE_H_
+#ifndef HARAVOIJA_ENV_RANDOM_SOURCE_H_
+#define HARAVOIJA_ENV_RANDOM_SOURCE_H_
 
 namespace haravoija {
 
@@ -29,4 +29,4 @@ class PlatformRandom final : public RandomSource {
 
 }  // namespace haravoija
 
-#endif  // HARAVOIJA_TEXT_RANDOM_SOURCE_H_
+#endif  // HARAVOIJA_ENV_RANDOM_SOURCE_H_

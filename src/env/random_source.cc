@@ -1,5 +1,5 @@
 // rand() scaled to the 15-bit range the puzzle formulas are written for.
-#include "text/random_source.h"
+#include "env/random_source.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 // file of the same name. The saved file keeps what the user set on the one
 // it replaces: its rights, owner and group, the symbolic link that led to it
 // and its other names (such a file is written in place).
-#include "text/file_system.h"
+#include "env/file_system.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,5 +1,5 @@
 // Tests of the real disk: saving over every kind of target, and reading.
-#include "text/file_system.h"
+#include "env/file_system.h"
 
 #include <fcntl.h>
 #include <grp.h>

@@ -1,7 +1,7 @@
 // The files the program reads and writes come and go through a FileSystem,
 // so that tests can put in a disk of their own that fails at any byte.
-#ifndef HARAVOIJA_TEXT_FILE_SYSTEM_H_
-#define HARAVOIJA_TEXT_FILE_SYSTEM_H_
+#ifndef HARAVOIJA_ENV_FILE_SYSTEM_H_
+#define HARAVOIJA_ENV_FILE_SYSTEM_H_
 
 #include <cstddef>
 #include <memory>
@@ -52,4 +52,4 @@ class PosixFileSystem final : public FileSystem {
 
 }  // namespace haravoija
 
-#endif  // HARAVOIJA_TEXT_FILE_SYSTEM_H_
+#endif  // HARAVOIJA_ENV_FILE_SYSTEM_H_
