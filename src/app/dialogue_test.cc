@@ -1,5 +1,5 @@
-// Tests of the whole dialogue and the batch run on fakes, and of the grid view,
-// fill menu and save prompt as transcripts. The input ending at each line of a
+// Tests of the whole dialogue and the batch run on fakes, and of the fill menu
+// and save prompt as transcripts. The input ending at each line of a
 // session is run on the real binary (tests/e2e_test.cc).
 #include "app/dialogue.h"
 
@@ -9,7 +9,6 @@
 #include "app/fill_menu.h"
 #include "app/save_dialogue.h"
 #include "fakes.h"
-#include "output/grid_view.h"
 #include "test_util.h"
 
 namespace haravoija {
@@ -267,25 +266,6 @@ TEST(BatchRunTest, NamesWordsAndSaves) {
   // The title is the argument, in the document's ISO 8859-1.
   EXPECT_NE(fake.files.files["out.html"].find("<title>./el\344imet.txt</title>"),
             std::string::npos);
-}
-
-TEST(GridViewTest, GridsBetweenRulesUpToTheWidthLimit) {
-  EXPECT_EQ(gridView({{"KISS", "A  X", "\216\217\231Q"}, {"kissa", "ax"}, {}}),
-            "-------\nK I S S \nA     X \n\216 \217 \231 Q \n-------\n\n"
-            "(ristikon koko: 3x4, ristikossa 2 sanaa)\n\n");
-  EXPECT_EQ(gridView({{"A", "B"}, {}, {}}),
-            "-\nA \nB \n-\n\n(ristikon koko: 2x1, ristikossa 0 sanaa)\n\n");
-  Grid widest = create(2, 35);
-  widest.rows[1][34] = 'Z';
-  widest.placedWords = {"z"};
-  const std::string rule(69, '-');
-  EXPECT_EQ(gridView(widest), rule + "\n" + std::string(70, ' ') + "\n" + std::string(68, ' ') +
-                                  "Z \n" + rule +
-                                  "\n\n(ristikon koko: 2x35, ristikossa 1 sanaa)\n\n");
-  Grid tooWide = create(40, 36);
-  tooWide.placedWords = {"aa", "bb", "cc"};
-  EXPECT_EQ(gridView(tooWide),
-            "\nSanaristikko ei mahdu ruudulle.\n\n(ristikon koko: 40x36, ristikossa 3 sanaa)\n\n");
 }
 
 }  // namespace
