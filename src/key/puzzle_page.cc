@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "page/page_format.h"
 #include "text/letters.h"
 
 namespace haravoija {
@@ -23,51 +24,6 @@ constexpr std::size_t kLargestLooseText = std::size_t{4} << 20;
 // The page's own lines before the first grid row and among the words (the
 // table openings, the column breaks).
 constexpr int kMostFrameLines = 16;
-
-constexpr std::string_view kGridMarker = "<!--Ristikko-->";
-constexpr std::string_view kWordsMarker = "<!--Sanat-->";
-constexpr std::string_view kEndMarker = "<!--Loppu-->";
-constexpr std::string_view kSignature = "Haravoija -ohjelmalla";
-constexpr std::string_view kTitleStart = "<title>";
-constexpr std::string_view kTitleEnd = "</title>";
-constexpr std::string_view kPhraseLead = "J\344ljelle j\344\344vist\344 kirjaimista muodostuu: ";
-constexpr std::string_view kRowStart = "<tr>";
-constexpr std::string_view kRowEnd = "</tr>";
-constexpr std::string_view kCellStart = "<b>";
-constexpr std::string_view kCellEnd = "</b>";
-constexpr std::string_view kTableEnd = "</table>";
-constexpr std::string_view kWordLead = "<br>";
-
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
-// Document bytes to CP850, with the references the writer puts for & < >
-// read back. Older pages wrote those characters as they are.
-std::string pageText(std::string_view text) {
-  static constexpr std::array<std::pair<std::string_view, char>, 3> kReferences = {
-      {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}}};
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    bool replaced = false;
-    if (text[i] == '&') {
-      for (const auto& [reference, character] : kReferences) {
-        if (text.substr(i).starts_with(reference)) {
-          out += character;
-          i += reference.size() - 1;
-          replaced = true;
-          break;
-        }
-      }
-    }
-    if (!replaced)
-      out += static_cast<char>(decodeDocumentLetter(static_cast<unsigned char>(text[i])));
-  }
-  return out;
-}
 
 class PageReader {
  public:
@@ -92,7 +48,7 @@ class PageReader {
     // is a page cut short, unless the line is the list's end marker.
     if (wantsMore() && !line_.empty() &&
         (part_ == Part::kHead || part_ == Part::kBetween ||
-         (part_ == Part::kWords && trimmed(line_) == kEndMarker))) {
+         (part_ == Part::kWords && trimmedPageLine(line_) == kEndMarker))) {
       endLine();
     }
     if (wantsMore()) fail(endOfInputError());
@@ -148,7 +104,7 @@ class PageReader {
 
   void headLine(std::string_view line) {
     if (!looseTextLeft(line)) return fail(PageError::kNotAPage);
-    if (trimmed(line) == kGridMarker) {
+    if (trimmedPageLine(line) == kGridMarker) {
       part_ = Part::kGrid;
     } else if (line.starts_with(kTitleStart) && !titleSeen_) {
       std::string_view title = line.substr(kTitleStart.size());
@@ -156,14 +112,12 @@ class PageReader {
       if (const std::size_t end = title.rfind(kTitleEnd); end != std::string_view::npos) {
         title = title.substr(0, end);
       }
-      page_.title = pageText(title);
+      page_.title = fromPageText(title);
       titleSeen_ = true;
-    } else if (line.find(kSignature) != std::string_view::npos) {
+    } else if (isSignatureLine(line)) {
       signed_ = true;
-    } else if (std::string_view lead = trimmed(line); lead.starts_with(kPhraseLead)) {
-      // The phrase keeps its spaces: only the comment's indentation goes.
-      const std::size_t at = line.find(kPhraseLead) + kPhraseLead.size();
-      page_.phrase = pageText(line.substr(at));
+    } else if (std::optional<std::string> phrase = phraseOfLine(line)) {
+      page_.phrase = std::move(phrase);
     }
   }
 
@@ -173,7 +127,7 @@ class PageReader {
         inRow_ = true;
         page_.rows.emplace_back();
         line.remove_prefix(kRowStart.size());
-      } else if (trimmed(line) == kTableEnd) {
+      } else if (trimmedPageLine(line) == kTableEnd) {
         if (page_.rows.empty()) return fail(PageError::kNoGrid);
         part_ = Part::kBetween;
         return;
@@ -186,20 +140,20 @@ class PageReader {
       }
     }
     // A row that the table closes before the row does.
-    if (trimmed(line) == kTableEnd) return fail(PageError::kDamagedGrid);
+    if (trimmedPageLine(line) == kTableEnd) return fail(PageError::kDamagedGrid);
     std::string& row = page_.rows.back();
-    for (std::size_t at = line.find(kCellStart); at != std::string_view::npos;
-         at = line.find(kCellStart, at)) {
-      at += kCellStart.size();
+    for (std::size_t at = line.find(kLetterStart); at != std::string_view::npos;
+         at = line.find(kLetterStart, at)) {
+      at += kLetterStart.size();
       // One byte per cell; a "<" there is the cell itself, not markup.
-      if (at >= line.size() || line.substr(at + 1, kCellEnd.size()) != kCellEnd) {
+      if (at >= line.size() || line.substr(at + 1, kLetterEnd.size()) != kLetterEnd) {
         return fail(PageError::kDamagedGrid);
       }
       if (row.size() == kLargestPageSide) return fail(PageError::kTooLarge);
       row += static_cast<char>(decodeDocumentLetter(static_cast<unsigned char>(line[at])));
-      at += 1 + kCellEnd.size();
+      at += 1 + kLetterEnd.size();
     }
-    if (trimmed(line).ends_with(kRowEnd)) {
+    if (trimmedPageLine(line).ends_with(kRowEnd)) {
       inRow_ = false;
       if (row.empty()) return fail(PageError::kDamagedGrid);
       if (row.size() != page_.rows.front().size()) return fail(PageError::kUnequalRows);
@@ -211,11 +165,11 @@ class PageReader {
 
   void betweenLine(std::string_view line) {
     if (!looseTextLeft(line)) return fail(PageError::kNoWords);
-    if (trimmed(line) == kWordsMarker) part_ = Part::kWords;
+    if (trimmedPageLine(line) == kWordsMarker) part_ = Part::kWords;
   }
 
   void wordLine(std::string_view line) {
-    const std::string_view bare = trimmed(line);
+    const std::string_view bare = trimmedPageLine(line);
     if (bare == kEndMarker) {
       part_ = Part::kDone;
       if (page_.words.empty()) fail(PageError::kNoWords);
@@ -227,8 +181,8 @@ class PageReader {
           wordBytes_ > kMostPageWordBytes) {
         return fail(PageError::kTooLarge);
       }
-      page_.words.push_back(pageText(word));
-    } else if (bare.empty() || bare.starts_with("<p") || bare.starts_with("</")) {
+      page_.words.push_back(fromPageText(word));
+    } else if (bare.empty() || isWordListFrameLine(bare)) {
       if (++frameLines_ > 4 * kMostFrameLines) fail(PageError::kDamagedWords);
     } else {
       fail(PageError::kDamagedWords);

@@ -6,13 +6,19 @@
 #include <string>
 #include <utility>
 
+#include "page/page_format.h"
 #include "text/letters.h"
 #include "text/selection_sort.h"
 
 namespace haravoija {
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
+// The lines that start another column of the word list; the readers pass
+// over them.
+constexpr std::string_view kColumnEnd =
+    "</font></p></td><td width = \"100\"></td><td valign = \"top\">";
+constexpr std::string_view kColumnStart = "<p><font face = \"arial\" size = \"4\">";
+static_assert(isWordListFrameLine(kColumnEnd) && isWordListFrameLine(kColumnStart));
 
 // Up to this many words the list stays in one column; up to kTwoColumnLimit
 // in two.
@@ -21,47 +27,33 @@ constexpr std::size_t kTwoColumnLimit = 30;
 
 void addLine(std::string& out, std::string_view text) {
   out += text;
-  out += kLineEnd;
+  out += kPageLineEnd;
 }
 
-// First byte upper case, the rest lower case, in document code.
+// First byte upper case, the rest lower case.
 std::string capitalised(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
-    out += static_cast<char>(encodeDocumentLetter(i == 0 ? toUpperLetter(c) : toLowerLetter(c)));
-  }
-  return out;
-}
-
-// Text typed by the user shown as text: without this a title or phrase could
-// end the comment it stands in or start markup of its own.
-std::string escapedMarkup(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      default: out += c; break;
-    }
+    out += static_cast<char>(i == 0 ? toUpperLetter(c) : toLowerLetter(c));
   }
   return out;
 }
 
 void addGridRows(std::string& out, const Grid& grid) {
   for (const std::string& row : grid.rows) {
-    out += "<tr>";
+    out += kRowStart;
     for (std::size_t column = 0; column < row.size(); ++column) {
-      if (column >= 2 && column % 2 == 0) out += kLineEnd;
-      out += "<td align = \"center\"><b>";
+      if (column >= 2 && column % 2 == 0) out += kPageLineEnd;
+      out += kCellStart;
+      out += kLetterStart;
       out += static_cast<char>(encodeDocumentLetter(static_cast<unsigned char>(row[column])));
-      out += "</b></td>";
+      out += kLetterEnd;
+      out += kCellEnd;
     }
-    out += "</tr>";
-    out += kLineEnd;
+    out += kRowEnd;
+    out += kPageLineEnd;
   }
 }
 
@@ -79,10 +71,10 @@ void addWordList(std::string& out, const Grid& grid) {
   const std::vector<std::size_t> breaks = columnBreaks(words.size());
   for (std::size_t i = 0; i < words.size(); ++i) {
     if (std::find(breaks.begin(), breaks.end(), i) != breaks.end()) {
-      addLine(out, "</font></p></td><td width = \"100\"></td><td valign = \"top\">");
-      addLine(out, "<p><font face = \"arial\" size = \"4\">");
+      addLine(out, kColumnEnd);
+      addLine(out, kColumnStart);
     }
-    addLine(out, "<br>" + capitalised(words[i]));
+    addLine(out, std::string(kWordLead) + encodeDocumentText(capitalised(words[i])));
   }
 }
 
@@ -95,8 +87,7 @@ void sortDocumentWords(std::vector<std::string>& words) {
 }
 
 std::string puzzleDocument(const Grid& grid, std::string_view title) {
-  const std::string shownTitle = escapedMarkup(encodeDocumentText(title));
-  const std::string count = std::to_string(grid.placedWords.size());
+  const std::string shownTitle = toPageText(title);
   const bool hasPhrase = !grid.hiddenPhrase.empty();
 
   std::string out;
@@ -104,50 +95,39 @@ std::string puzzleDocument(const Grid& grid, std::string_view title) {
   addLine(out, "");
   addLine(out, "<html>");
   addLine(out, "<head>");
-  addLine(out, "<title>" + shownTitle + "</title>");
+  addLine(out, std::string(kTitleStart) + shownTitle + std::string(kTitleEnd));
   addLine(out, "</head>");
   addLine(out, "<body>");
-  addLine(out, "<!-- T\344m\344 tiedosto on laadittu Haravoija -ohjelmalla -->");
-  addLine(out, "<!-- Tietoja ristikosta: ");
-  addLine(out, "         Ristikon koko: " + std::to_string(grid.rowCount()) + "x" +
-                   std::to_string(grid.columnCount()));
-  if (hasPhrase) {
-    addLine(out, "         Ristikossa yhteens\344 " + count + " sanaa.");
-    addLine(out, "         J\344ljelle j\344\344vist\344 kirjaimista muodostuu: " +
-                     escapedMarkup(capitalised(grid.hiddenPhrase)));
-    addLine(out, " -->");
-  } else {
-    addLine(out, "         Ristikossa yhteens\344 " + count + " sanaa. -->");
-  }
+  out += informationComment(grid.rowCount(), grid.columnCount(), grid.placedWords.size(),
+                            capitalised(grid.hiddenPhrase));
   addLine(out, "<font face = \"arial\">");
   addLine(out, "<table><tr><td>");
   addLine(out, "<h1 align = \"center\">" + shownTitle + "</h1>");
-  addLine(out, "<!--Ristikko-->");
+  addLine(out, kGridMarker);
   addLine(out, "<p>");
   addLine(out, "<table align = \"center\" frame = \"box\" border = \"5\"><tr><td>");
   addLine(out, "<table frame = \"void\" rules = \"none\" border = \"0\" cellpadding = \"7\">");
   addGridRows(out, grid);
-  addLine(out, "</table>");
+  addLine(out, kTableEnd);
   addLine(out, "</td></tr></table>");
   addLine(out, "</p>");
   addLine(out, "</td></tr><tr><td>");
   addLine(out, "<table><tr>");
   addLine(out, "<td valign = \"top\">");
-  addLine(out, "<!--Sanat-->");
-  addLine(out, "<p><font face = \"arial\" size = \"4\">");
+  addLine(out, kWordsMarker);
+  addLine(out, kColumnStart);
   addWordList(out, grid);
   addLine(out, "</font></p>");
   addLine(out, "</td></tr></table>");
   addLine(out, "</td></tr></table>");
-  addLine(out, "<!--Loppu-->");
+  addLine(out, kEndMarker);
   addLine(out, "<br><br>");
   addLine(out, "<p><font face= \"arial\" size = \"3\">");
   if (hasPhrase) {
-    addLine(out,
-            "Mit\344 j\344ljelle j\344\344vist\344 kirjaimista muodostuu? " + std::string(29, '_'));
+    addLine(out, encodeDocumentText(kPhraseQuestionLine));
     addLine(out, "<br><br><br>");
   }
-  addLine(out, "Ristikon ratkaisi " + std::string(28, '_'));
+  addLine(out, encodeDocumentText(kSolverLine));
   addLine(out, "</font></p>");
   addLine(out, "</font></body>");
   addLine(out, "</html>");

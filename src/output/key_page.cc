@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "output/key_layout.h"
+#include "page/page_format.h"
 #include "text/charset.h"
 
 namespace haravoija {
@@ -61,17 +62,13 @@ constexpr int kMarkColours = 8;
 std::string html(std::string_view cp850) {
   std::string out;
   for (const char c : fromCp850(cp850, Charset::kUtf8)) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-          out += "\357\277\275";
-        } else {
-          out += c;
-        }
+    if (const std::string_view reference = markupReference(c, Quotes::kEscaped);
+        !reference.empty()) {
+      out += reference;
+    } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+      out += "\357\277\275";
+    } else {
+      out += c;
     }
   }
   return out;
@@ -228,13 +225,9 @@ void addPuzzle(std::string& out, const PuzzlePage& page) {
   addNote(out, layout);
   addGrid(out, page, nullptr, layout.cell);
   addList(out, entries, layout);
-  if (page.phrase) {
-    out +=
-        "<p class=\"viiva\">Mit\303\244 j\303\244ljelle j\303\244\303\244vist\303\244 "
-        "kirjaimista muodostuu? " +
-        std::string(29, '_') + "</p>\n";
-  }
-  out += "<p class=\"viiva\">Ristikon ratkaisi " + std::string(28, '_') + "</p>\n";
+  // The solver's lines as the saved page has them.
+  if (page.phrase) out += "<p class=\"viiva\">" + html(kPhraseQuestionLine) + "</p>\n";
+  out += "<p class=\"viiva\">" + html(kSolverLine) + "</p>\n";
   out += "</section>\n";
 }
 

@@ -12,19 +12,18 @@
 #include <unordered_set>
 #include <vector>
 
+#include "page/page_format.h"
 #include "text/letters.h"
 #include "words/word_list.h"
 
 namespace haravoija {
 namespace {
 
-constexpr std::string_view kSectionStart = "<!--Sanat-->";
-constexpr std::string_view kSectionEnd = "<!--Loppu-->";
-constexpr std::string_view kBreakPrefix = "<br>";
-
 // No token longer than this can become a word, even with a "<br>" in front,
 // nor be a marker; longer tokens are dropped as they stream past.
-constexpr std::size_t kLongestUsefulToken = kBreakPrefix.size() + kMaxWordLength;
+constexpr std::size_t kLongestUsefulToken = kWordLead.size() + kMaxWordLength;
+static_assert(kWordsMarker.size() <= kLongestUsefulToken &&
+              kEndMarker.size() <= kLongestUsefulToken);
 
 constexpr std::size_t kChunkSize = 64 * 1024;
 
@@ -112,7 +111,8 @@ class WordFileReader {
       case LineState::kOneByte:
         // Lines that open or close the document's paragraphs and columns
         // carry no words, whatever follows on them.
-        if (firstByte_ == '<' && (c == 'p' || c == '/')) {
+        if (const char start[] = {static_cast<char>(firstByte_), static_cast<char>(c)};
+            isWordListFrameLine(std::string_view(start, 2))) {
           lineState_ = LineState::kIgnoreRest;
           return;
         }
@@ -170,15 +170,14 @@ class WordFileReader {
   }
 
   void handleToken(std::string_view token) {
-    if (token.size() > kBreakPrefix.size() + 1 &&
-        token.substr(0, kBreakPrefix.size()) == kBreakPrefix) {
-      token.remove_prefix(kBreakPrefix.size());
+    if (token.size() > kWordLead.size() + 1 && token.substr(0, kWordLead.size()) == kWordLead) {
+      token.remove_prefix(kWordLead.size());
     }
-    if (token == kSectionStart) {
+    if (token == kWordsMarker) {
       inSection_ = true;
       return;
     }
-    if (token == kSectionEnd) {
+    if (token == kEndMarker) {
       inSection_ = false;
       lineState_ = LineState::kIgnoreRest;
       return;
