@@ -15,9 +15,12 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "bench_util.h"
+#include "env/file_system.h"
+#include "env/random_source.h"
 #include "key/answer_key.h"
 #include "key/puzzle_page.h"
 #include "output/document.h"
@@ -27,8 +30,6 @@
 #include "puzzle/fill.h"
 #include "puzzle/generation.h"
 #include "puzzle/grid.h"
-#include "env/file_system.h"
-#include "env/random_source.h"
 
 namespace haravoija {
 namespace {
@@ -75,8 +76,13 @@ void report(std::string_view name, const std::string& page) {
     return;
   }
   start = std::clock();
-  const AnswerKey key = solvePage(reading.page);
+  const KeyOutcome outcome = solvePage(reading.page);
   const double solveSeconds = secondsSince(start);
+  if (!std::holds_alternative<AnswerKey>(outcome)) {
+    std::printf("%.*s: too many occurrences\n", static_cast<int>(name.size()), name.data());
+    return;
+  }
+  const AnswerKey& key = std::get<AnswerKey>(outcome);
   start = std::clock();
   const std::size_t documentBytes = keyPage(reading.page, key).size();
   const double documentSeconds = secondsSince(start);

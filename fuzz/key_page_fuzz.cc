@@ -33,7 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(!row.empty() && row.size() == page.rows[0].size(), "row length");
   }
   check(!page.words.empty(), "no words");
-  const AnswerKey key = solvePage(page);
+  const KeyOutcome outcome = solvePage(page);
+  if (!std::holds_alternative<AnswerKey>(outcome)) return 0;
+  const AnswerKey& key = std::get<AnswerKey>(outcome);
   for (std::size_t i = 0; i < page.words.size(); ++i) {
     const std::string word = toUpperText(page.words[i]);
     for (const Occurrence& at : key.occurrences[i]) {

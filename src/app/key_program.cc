@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <variant>
 
 #include "key/answer_key.h"
 #include "key/puzzle_page.h"
@@ -110,10 +111,11 @@ class KeyRun {
     if (!file) return fail(shown, "tiedostoa ei voi avata");
     const PageReading reading = readPuzzlePage(*file);
     if (reading.error != PageError::kNone) return fail(shown, pageErrorText(reading.error));
-    const AnswerKey key = solvePage(reading.page);
-    if (key.tooManyOccurrences) {
+    const KeyOutcome outcome = solvePage(reading.page);
+    if (std::holds_alternative<TooManyOccurrences>(outcome)) {
       return fail(shown, "sanat l\224ytyv\204t ruudukosta liian monta kertaa");
     }
+    const AnswerKey& key = std::get<AnswerKey>(outcome);
     const std::string output = options_.output.value_or(keyFileName(name));
     const std::string document = keyPage(reading.page, key);
     if (output == "-") {

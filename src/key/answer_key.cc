@@ -6,12 +6,11 @@
 
 namespace haravoija {
 
-AnswerKey solvePage(const PuzzlePage& page) {
-  AnswerKey key;
+KeyOutcome solvePage(const PuzzlePage& page) {
   WordSearch search = findWords(page.rows, page.words);
+  if (search.tooMany) return TooManyOccurrences{};
+  AnswerKey key;
   key.occurrences = std::move(search.occurrences);
-  key.tooManyOccurrences = search.tooMany;
-  if (key.tooManyOccurrences) return key;
   for (const std::string& row : page.rows) key.covered.emplace_back(row.size(), '0');
   for (const std::vector<Occurrence>& list : key.occurrences) {
     for (const Occurrence& at : list) {

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "key/puzzle_page.h"
@@ -25,14 +26,21 @@ struct AnswerKey {
   // phrase's characters other than spaces, upper-cased. The fill puts them
   // there first and random letters after them.
   std::optional<bool> phraseMatches;
-  // The search gave up: the page's words lie in the grid more often than
-  // the key can show.
-  bool tooManyOccurrences = false;
 
+  // REQUIRES: the cell lies in the grid.
   bool isCovered(int row, int column) const { return covered[row][column] == '1'; }
 };
 
-[[nodiscard]] AnswerKey solvePage(const PuzzlePage& page);
+// No key: the page's words lie in the grid more often than a key can show
+// (kMostOccurrences).
+struct TooManyOccurrences {};
+
+using KeyOutcome = std::variant<AnswerKey, TooManyOccurrences>;
+
+// The key of a page as readPuzzlePage gives it, complete, or the refusal.
+// REQUIRES: the page keeps the promises of PuzzlePage (at least one row,
+// rows of equal length).
+[[nodiscard]] KeyOutcome solvePage(const PuzzlePage& page);
 
 }  // namespace haravoija
 

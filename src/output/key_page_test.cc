@@ -16,11 +16,13 @@ namespace {
 
 using testing::occurrences;
 
+AnswerKey keyOf(const PuzzlePage& page) { return std::get<AnswerKey>(solvePage(page)); }
+
 TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCellsEmpty) {
   // SB lies twice from the S, Koira nowhere; A and T are left over.
   PuzzlePage page{"Sanat & <\204>", {"KISA", "ABBA", "\216TAT"}, {}, "A t"};
   page.words = {"Abba", "Kisa", "Koira", "Sb", "\216t"};
-  const std::string html = keyPage(page, solvePage(page));
+  const std::string html = keyPage(page, keyOf(page));
   EXPECT_TRUE(
       html.starts_with("<!DOCTYPE html>\n<html lang=\"fi\">\n<head>\n<meta charset=\"utf-8\">\n"
                        "<title>Sanat &amp; &lt;\303\244&gt; \342\200\223 ratkaisu</title>"));
@@ -46,20 +48,20 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
     EXPECT_EQ(occurrences(html, once), 1U) << once;
   }
   page.phrase = "T a";
-  EXPECT_NE(keyPage(page, solvePage(page))
+  EXPECT_NE(keyPage(page, keyOf(page))
                 .find("<p class=\"puuttuu\">Ne eiv\303\244t muodosta piilolausetta.</p>\n</div>"),
             std::string::npos);
   // The colours go round after eight words; a control byte shows as U+FFFD.
   PuzzlePage nine{"A\001", {"ABCDEFGHIJ"}, {}, std::nullopt};
   nine.words = {"Ab", "Bc", "Cd", "De", "Ef", "Fg", "Gh", "Hi", "Ij"};
-  const std::string round = keyPage(nine, solvePage(nine));
+  const std::string round = keyPage(nine, keyOf(nine));
   EXPECT_NE(round.find("<title>A\357\277\275 \342\200\223"), std::string::npos);
   EXPECT_EQ(occurrences(round, "class=\"m c0\""), 2U);
   EXPECT_EQ(occurrences(round, "class=\"m c7\""), 1U);
   // Empty cells have no letter, and a large grid gets the note.
   PuzzlePage large{"Iso", std::vector(102, std::string(102, 'A')), {"Bb"}, std::nullopt};
   large.rows[0] = " B" + std::string(100, ' ');
-  const std::string big = keyPage(large, solvePage(large));
+  const std::string big = keyPage(large, keyOf(large));
   EXPECT_NE(big.find("<text x=\"3\" y=\"1.47\"><tspan class=\"j\">B</tspan></text>"),
             std::string::npos);
   EXPECT_EQ(occurrences(big, "<p class=\"huom\">"), 2U);
@@ -75,7 +77,7 @@ TEST(KeyLayoutTest, ATallGridTakesTheHeightTheRestOfThePageLeaves) {
                     std::vector<std::string>(20, "A"),
                     {},
                     phrase ? std::optional<std::string>("a") : std::nullopt};
-    const std::string html = keyPage(page, solvePage(page));
+    const std::string html = keyPage(page, keyOf(page));
     const double expected[] = {phrase ? 190.55 : 200.925, phrase ? 188.675 : 204.8};
     std::size_t at = 0;
     for (const double height : expected) {
