@@ -73,7 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int columns = input.ConsumeIntegralInRange(1, 40);
   Grid grid = create(rows, columns);
 
-  // Words as the word list holds them: letters, 2-79 bytes, distinct keys.
+  // Words as the word list holds them: letters, kMinWordLength to kMaxWordLength
+  // bytes, distinct keys.
   const int wordCount = input.ConsumeIntegralInRange(0, 70);
   std::unordered_set<std::string> keys;
   for (int i = 0; i < wordCount && input.remaining_bytes() > 0; ++i) {

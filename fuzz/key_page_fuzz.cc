@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (reading.error != PageError::kNone) return 0;
   const PuzzlePage& page = reading.page;
   const int height = static_cast<int>(page.rows.size());
-  check(height > 0 && height <= kLargestPageSide, "row count");
+  check(height > 0 && height <= kMaxGridSide, "row count");
   for (const std::string& row : page.rows) {
     check(!row.empty() && row.size() == page.rows[0].size(), "row length");
   }

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "env/file_system.h"
 #include "puzzle/generation.h"
 #include "puzzle/placer.h"
 #include "puzzle/scan_masks.h"
 #include "reference_model.h"
-#include "env/file_system.h"
 #include "words/word_file.h"
 #include "words/word_list.h"
 
@@ -58,7 +58,8 @@ TEST(PlacementDifferential, SequencesMatchReference) {
       const int op = gen.below(100);
       if (op < 84) {
         // Runs of equal lengths as in a sorted list; now and then beyond the counts.
-        if (gen.below(4) == 0) length = std::min(79, 1 + gen.below(std::max(rows, columns) + 3));
+        if (gen.below(4) == 0)
+          length = std::min(kMaxWordLength, 1 + gen.below(std::max(rows, columns) + 3));
         if (gen.below(50) == 0) length = 18 + gen.below(12);
         // Few distinct letters, in both cases, so that words cross.
         std::string word;

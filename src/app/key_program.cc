@@ -12,12 +12,16 @@
 #include "output/key_page.h"
 #include "output/key_text.h"
 #include "text/letters.h"
+#include "text/limits.h"
 
 namespace haravoija {
 namespace {
 
 constexpr std::string_view kName = "haravoija-ratkaisu";
 constexpr std::string_view kKeySuffix = "-ratkaisu.html";
+constexpr std::string_view kTooLarge =
+    "sivu on suurempi kuin Haravoijan ristikkosivut (ruudukko enint\204\204n 1000 x 1000)";
+static_assert(statesNumber(kTooLarge, kMaxGridSide));
 
 struct Options {
   bool help = false;
@@ -78,9 +82,7 @@ std::string_view pageErrorText(PageError error) {
     case PageError::kTruncated: return "sivu loppuu kesken";
     case PageError::kNoWords: return "sivulla ei ole sanoja";
     case PageError::kDamagedWords: return "sivun sanalista on vioittunut";
-    case PageError::kTooLarge:
-      return "sivu on suurempi kuin Haravoijan ristikkosivut (ruudukko enint\204\204n "
-             "1000 x 1000)";
+    case PageError::kTooLarge: return kTooLarge;
   }
   return "";
 }

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <system_error>
 
-#include "app/puzzle_settings.h"
+#include "text/limits.h"
 
 namespace haravoija {
 
@@ -61,6 +61,9 @@ constexpr GridSideTexts kColumnTexts = {
     "VIRHE: Sy\224te ei ole kelvollinen. Anna pystyrivien m\204\204r\204 uudelleen.",
     "Pystyrivien lukum\204\204r\204 tulee olla kokonaisluku v\204lilt\204 1 - 1000.",
 };
+
+static_assert(statesNumber(kRowTexts.rule, kMaxGridSide) &&
+              statesNumber(kColumnTexts.rule, kMaxGridSide));
 
 }  // namespace
 

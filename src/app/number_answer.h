@@ -11,7 +11,7 @@ namespace haravoija {
 
 // The count in `line` when the line is: optional leading white space, an
 // optional "+" or "-", one or more decimal digits and nothing after them,
-// with a value from 1 to 1000. Nothing otherwise; a line of any number of
+// with a value from 1 to kMaxGridSide. Nothing otherwise; a line of any number of
 // digits is handled without overflow.
 [[nodiscard]] std::optional<int> parseGridSide(std::string_view line);
 

@@ -3,11 +3,9 @@
 #define HARAVOIJA_APP_PUZZLE_SETTINGS_H_
 
 #include "puzzle/generation.h"
+#include "text/limits.h"
 
 namespace haravoija {
-
-// The largest row or column count the user may ask for.
-inline constexpr int kMaxGridSide = 1000;
 
 struct PuzzleSettings {
   // Words only rightwards and downwards.

@@ -8,9 +8,16 @@
 #include "app/word_import.h"
 #include "app/word_listing.h"
 #include "text/letters.h"
+#include "text/limits.h"
 
 namespace haravoija {
 namespace {
+
+constexpr std::string_view kTooLong = "VIRHE: Sanan pituus on oltava alle 80 merkki\204.";
+static_assert(statesNumber(kTooLong, kMaxWordLength + 1));
+constexpr std::string_view kFull =
+    "VIRHE: Sanaa ei voitu lis\204t\204. Sanojen maksimim\204\204r\204 on 10000.";
+static_assert(statesNumber(kFull, kMaxWords));
 
 constexpr std::array<std::string_view, 16> kHelpLines = {
     " > L             // Lopettaa sanojen kyselemisen.",
@@ -80,13 +87,9 @@ void reportTypedWord(AddWordOutcome outcome, const WordList& list, Console& cons
     case AddWordOutcome::kTooShort:
       console.line("VIRHE: Sanassa on oltava v\204hint\204\204n kaksi kirjainta!");
       break;
-    case AddWordOutcome::kTooLong:
-      console.line("VIRHE: Sanan pituus on oltava alle 80 merkki\204.");
-      break;
+    case AddWordOutcome::kTooLong: console.line(kTooLong); break;
     case AddWordOutcome::kDuplicate: console.line("VIRHE: Olet antanut jo kyseisen sanan."); break;
-    case AddWordOutcome::kFull:
-      console.line("VIRHE: Sanaa ei voitu lis\204t\204. Sanojen maksimim\204\204r\204 on 10000.");
-      break;
+    case AddWordOutcome::kFull: console.line(kFull); break;
   }
 }
 

@@ -7,12 +7,15 @@
 
 #include "app/messages.h"
 #include "text/charset.h"
+#include "text/limits.h"
 #include "words/import_command.h"
 
 namespace haravoija {
 namespace {
 
 constexpr std::string_view kParameterRefused = "VIRHE: Parametri ei kelpaa.";
+constexpr std::string_view kListFull = "Huom: Sanojen maksimim\204\204r\204 (10000) saavutettiin.";
+static_assert(statesNumber(kListFull, kMaxWords));
 
 }  // namespace
 
@@ -48,7 +51,7 @@ void runImportCommand(std::string_view line, WordList& list, Environment& env) {
   for (const std::string& word : result.added) console.line(wordAddedLine(word));
   console.line("Yhteens\204 " + std::to_string(result.added.size()) + " sanaa lis\204ttiin.");
   if (list.size() >= static_cast<std::size_t>(kMaxWords)) {
-    console.line("Huom: Sanojen maksimim\204\204r\204 (10000) saavutettiin.");
+    console.line(kListFull);
   }
 }
 

@@ -149,7 +149,7 @@ class PageReader {
       if (at >= line.size() || line.substr(at + 1, kLetterEnd.size()) != kLetterEnd) {
         return fail(PageError::kDamagedGrid);
       }
-      if (row.size() == kLargestPageSide) return fail(PageError::kTooLarge);
+      if (row.size() == kMaxGridSide) return fail(PageError::kTooLarge);
       row += static_cast<char>(decodeDocumentLetter(static_cast<unsigned char>(line[at])));
       at += 1 + kLetterEnd.size();
     }
@@ -157,7 +157,7 @@ class PageReader {
       inRow_ = false;
       if (row.empty()) return fail(PageError::kDamagedGrid);
       if (row.size() != page_.rows.front().size()) return fail(PageError::kUnequalRows);
-      if (page_.rows.size() > static_cast<std::size_t>(kLargestPageSide)) {
+      if (page_.rows.size() > static_cast<std::size_t>(kMaxGridSide)) {
         return fail(PageError::kTooLarge);
       }
     }
@@ -177,8 +177,8 @@ class PageReader {
       const std::string_view word = bare.substr(kWordLead.size());
       if (word.empty()) return;
       wordBytes_ += word.size();
-      if (word.size() > kLongestPageWord || page_.words.size() == kMostPageWords ||
-          wordBytes_ > kMostPageWordBytes) {
+      if (word.size() > static_cast<std::size_t>(kMaxWordLength) ||
+          page_.words.size() == kMostPageWords || wordBytes_ > kMostPageWordBytes) {
         return fail(PageError::kTooLarge);
       }
       page_.words.push_back(fromPageText(word));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "env/file_system.h"
+#include "text/limits.h"
 
 namespace haravoija {
 
@@ -44,11 +45,10 @@ struct PageReading {
   PuzzlePage page;
 };
 
-// Limits past which a page cannot come from the program. Reading stops as
-// soon as one is passed, so garbage costs bounded time and memory.
-inline constexpr int kLargestPageSide = 1000;
+// Limits past which a page cannot come from the program, beside the grid
+// side and word length of text/limits.h. Reading stops as soon as one is
+// passed, so garbage costs bounded time and memory.
 inline constexpr std::size_t kMostPageWords = 1'000'000;
-inline constexpr std::size_t kLongestPageWord = 79;
 inline constexpr std::size_t kMostPageWordBytes = std::size_t{16} << 20;
 inline constexpr std::size_t kLargestPageBytes = std::size_t{128} << 20;
 

@@ -38,7 +38,7 @@ TEST(PuzzlePageTest, ReadsBackPagesOfThisVersionAndOlderOnesAndNothingAfterTheWo
   }
   // Without a phrase, without the last line end, and 1000 columns wide.
   const std::string plain = smallPage("");
-  const Grid widest{{std::string(kLargestPageSide, 'A')}, {"AA"}, ""};
+  const Grid widest{{std::string(kMaxGridSide, 'A')}, {"AA"}, ""};
   for (const std::string& text :
        {plain, plain.substr(0, plain.find("<!--Loppu-->") + 12), puzzleDocument(widest, "")}) {
     StringFile file(text);

@@ -8,14 +8,18 @@
 #include <cstdint>
 #include <cstring>
 
+#include "text/limits.h"
+
 namespace haravoija::bits {
 
-// Columns of padding at the left of a row, and rows above and below: a word
-// of up to kMaxLength letters reads at most kMaxLength - 1 cells beyond its
-// start in any direction.
-inline constexpr int kPadBits = 128;
-inline constexpr int kPadRows = 80;
-inline constexpr int kMaxLength = 80;
+// The longest word the masks take: any word of the list.
+inline constexpr int kMaxLength = kMaxWordLength;
+// Rows of padding above and below the grid, and columns at the left of a
+// row, rounded up to whole 64-bit words: a word reads at most
+// kMaxLength - 1 cells beyond its start in any direction, and so does the
+// window of cells that its start's count covers.
+inline constexpr int kPadRows = kMaxLength - 1;
+inline constexpr int kPadBits = (kMaxLength - 1 + 63) / 64 * 64;
 
 // 64 bits of a padded row starting at bit `offset` (bit 0 of the result is
 // bit `offset` of the row).

@@ -10,6 +10,7 @@
 #include "puzzle/fill.h"
 #include "puzzle/placer.h"
 #include "test_util.h"
+#include "text/limits.h"
 
 namespace haravoija {
 namespace {
@@ -140,9 +141,9 @@ TEST(PlaceWordTest, WorkedExamples) {
   }
   // Words that no grid takes. (Growth, clears and resets are followed in the
   // differential test against the plain scan.)
-  EXPECT_TRUE(fitsSomeGrid("ab") && fitsSomeGrid(std::string(80, 'a')));
+  EXPECT_TRUE(fitsSomeGrid("ab") && fitsSomeGrid(std::string(kMaxWordLength, 'a')));
   for (const std::string word : {"a", "", "a b"}) EXPECT_FALSE(fitsSomeGrid(word)) << word;
-  EXPECT_FALSE(fitsSomeGrid(std::string(81, 'a')));
+  EXPECT_FALSE(fitsSomeGrid(std::string(kMaxWordLength + 1, 'a')));
   Grid grid = create(5, 5);
   testing::ScriptedRandom random;
   EXPECT_FALSE(Placer(grid, random).placeWord("a b", false));

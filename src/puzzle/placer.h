@@ -11,18 +11,19 @@
 #include <memory>
 #include <string_view>
 
+#include "env/random_source.h"
 #include "puzzle/grid.h"
 #include "puzzle/placement.h"
 #include "puzzle/placer_options.h"
 #include "puzzle/scan_masks.h"
-#include "env/random_source.h"
 
 namespace haravoija {
 
 class ScanHelper;
 
 // False for a word that no grid can take: fewer than two letters, more than
-// 80, or a space among them. The word rules keep such words out of the list.
+// kMaxWordLength, or a space among them. The word rules keep such words out
+// of the list.
 [[nodiscard]] bool fitsSomeGrid(std::string_view word);
 
 // While a Placer lives it must be the only writer of its grid's cells and
@@ -38,8 +39,8 @@ class Placer {
 
   // Draws the scan's three offsets and places the word where it shares the
   // most letters; a children's puzzle scans only rightwards and downwards.
-  // False, with the grid unchanged, when no placement qualifies. Words of
-  // fewer than two letters, of more than 80 or holding a space fit nowhere.
+  // False, with the grid unchanged, when no placement qualifies, as for a
+  // word that fitsSomeGrid refuses.
   [[nodiscard]] bool placeWord(std::string_view word, bool children);
 
   // The grid operations of the same names, keeping the masks in step.

@@ -13,10 +13,10 @@ namespace haravoija {
 enum class WordFileMode { kPlain, kHtml };
 
 // Reads the whole file and returns the new words it holds, in file order:
-// letters only, 2-79 bytes, not in `list` and not read before. The Finnish
-// letters may come as ISO 8859-1, CP850 or UTF-8 bytes and are returned as
-// CP850. In HTML mode only the words between the page's word-list markers
-// count. A read error ends the reading; the words of the lines read whole
+// letters only, kMinWordLength to kMaxWordLength bytes, not in `list` and not
+// read before. The Finnish letters may come as ISO 8859-1, CP850 or UTF-8
+// bytes and are returned as CP850. In HTML mode only the words between the
+// page's word-list markers count. A read error ends the reading; the words of the lines read whole
 // before it stay. Memory stays bounded whatever the file holds.
 std::vector<std::string> readWordFile(InputFile& file, WordFileMode mode, const WordList& list);
 

@@ -8,11 +8,9 @@
 #include <unordered_set>
 #include <vector>
 
-namespace haravoija {
+#include "text/limits.h"
 
-inline constexpr int kMinWordLength = 2;
-inline constexpr int kMaxWordLength = 79;
-inline constexpr int kMaxWords = 10000;
+namespace haravoija {
 
 // True when every byte is a letter (isLetter); true for the empty string.
 bool allLetters(std::string_view text);
@@ -35,7 +33,7 @@ class WordList {
   bool removeWord(std::string_view word);
   void clear();
   // True when some word's key equals the key of `word`. Constant time on
-  // average: a typed list of 10000 words must not cost quadratic time.
+  // average: a typed list of kMaxWords words must not cost quadratic time.
   bool contains(std::string_view word) const;
   // Reorders the words longest first by the unstable selection sort.
   void sortLongestFirst();
