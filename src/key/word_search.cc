@@ -104,25 +104,6 @@ class Automaton {
   std::vector<int> rootMove_;
 };
 
-bool readsForwards(Direction direction) {
-  return direction == Direction::kRight || direction == Direction::kDown ||
-         direction == Direction::kDownRight || direction == Direction::kUpRight;
-}
-
-Direction reversed(Direction direction) {
-  switch (direction) {
-    case Direction::kRight: return Direction::kLeft;
-    case Direction::kDown: return Direction::kUp;
-    case Direction::kDownRight: return Direction::kUpLeft;
-    case Direction::kUpRight: return Direction::kDownLeft;
-    case Direction::kLeft: return Direction::kRight;
-    case Direction::kUp: return Direction::kDown;
-    case Direction::kUpLeft: return Direction::kDownRight;
-    case Direction::kDownLeft: return Direction::kUpRight;
-  }
-  return direction;
-}
-
 class Search {
  public:
   Search(const std::vector<std::string>& rows, const Automaton& automaton, std::size_t limit)
@@ -224,20 +205,6 @@ WordSearch findWords(const std::vector<std::string>& rows, const std::vector<std
     if (keyOf[i] != kNone) result.occurrences[i] = found[static_cast<std::size_t>(keyOf[i])];
   }
   return result;
-}
-
-std::string_view compassName(Direction direction) {
-  switch (direction) {
-    case Direction::kUp: return "N";
-    case Direction::kUpRight: return "NE";
-    case Direction::kRight: return "E";
-    case Direction::kDownRight: return "SE";
-    case Direction::kDown: return "S";
-    case Direction::kDownLeft: return "SW";
-    case Direction::kLeft: return "W";
-    case Direction::kUpLeft: return "NW";
-  }
-  return "E";
 }
 
 }  // namespace haravoija

@@ -5,10 +5,9 @@
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "puzzle/placement.h"
+#include "puzzle/direction.h"
 
 namespace haravoija {
 
@@ -46,10 +45,6 @@ struct WordSearch {
 [[nodiscard]] WordSearch findWords(const std::vector<std::string>& rows,
                                    const std::vector<std::string>& words,
                                    std::size_t limit = kMostOccurrences);
-
-// The compass name of a direction as the key shows it: N NE E SE S SW W NW
-// (N is up).
-std::string_view compassName(Direction direction);
 
 }  // namespace haravoija
 

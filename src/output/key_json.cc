@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "output/direction_names.h"
 #include "text/charset.h"
 
 namespace haravoija {
@@ -43,7 +44,7 @@ std::string keyJson(const PuzzlePage& page, const AnswerKey& key) {
     for (const Occurrence& at : key.occurrences[i]) {
       places.push_back({{"row", at.row + 1},
                         {"column", at.column + 1},
-                        {"direction", compassName(at.direction)},
+                        {"direction", directionNames(at.direction).compass},
                         {"endRow", at.endRow + 1},
                         {"endColumn", at.endColumn + 1}});
     }

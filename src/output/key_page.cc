@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "output/direction_names.h"
 #include "output/key_layout.h"
 #include "page/page_format.h"
 #include "text/charset.h"
@@ -79,20 +80,6 @@ std::string number(double value) {
   const auto result =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
   return std::string(buffer, result.ptr);
-}
-
-std::string_view arrow(Direction direction) {
-  switch (direction) {
-    case Direction::kUp: return "\342\206\221";
-    case Direction::kUpRight: return "\342\206\227";
-    case Direction::kRight: return "\342\206\222";
-    case Direction::kDownRight: return "\342\206\230";
-    case Direction::kDown: return "\342\206\223";
-    case Direction::kDownLeft: return "\342\206\231";
-    case Direction::kLeft: return "\342\206\220";
-    case Direction::kUpLeft: return "\342\206\226";
-  }
-  return "\342\206\222";
 }
 
 // The title, smaller when it is long; `suffix` is UTF-8 HTML.
@@ -196,7 +183,7 @@ Entry keyEntry(const std::string& word, const std::vector<Occurrence>& places) {
   for (std::size_t k = 0; k < std::min(places.size(), kListedOccurrences); ++k) {
     const std::string at =
         std::to_string(places[k].row + 1) + "," + std::to_string(places[k].column + 1);
-    text += " " + at + std::string(arrow(places[k].direction));
+    text += " " + at + std::string(directionNames(places[k].direction).arrow);
     entry.characters += at.size() + 2;
   }
   if (places.size() > kListedOccurrences) {

@@ -3,21 +3,9 @@
 
 #include <algorithm>
 
-namespace haravoija {
+#include "output/direction_names.h"
 
-std::string_view directionWords(Direction direction) {
-  switch (direction) {
-    case Direction::kUp: return "yl\224s";
-    case Direction::kUpRight: return "yl\224s oikealle";
-    case Direction::kRight: return "oikealle";
-    case Direction::kDownRight: return "alas oikealle";
-    case Direction::kDown: return "alas";
-    case Direction::kDownLeft: return "alas vasemmalle";
-    case Direction::kLeft: return "vasemmalle";
-    case Direction::kUpLeft: return "yl\224s vasemmalle";
-  }
-  return "oikealle";
-}
+namespace haravoija {
 
 std::string keyText(const PuzzlePage& page, const AnswerKey& key) {
   const int rows = static_cast<int>(page.rows.size());
@@ -44,7 +32,7 @@ std::string keyText(const PuzzlePage& page, const AnswerKey& key) {
     for (std::size_t k = 0; k < places.size(); ++k) {
       if (k > 0) line += "; ";
       line += std::to_string(places[k].row + 1) + ", " + std::to_string(places[k].column + 1) +
-              " " + std::string(directionWords(places[k].direction));
+              " " + std::string(directionNames(places[k].direction).words);
     }
     if (places.size() > 1) line += " (" + std::to_string(places.size()) + " kertaa)";
     text += line + "\n";

@@ -4,17 +4,12 @@
 #define HARAVOIJA_OUTPUT_KEY_TEXT_H_
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "key/answer_key.h"
 #include "key/puzzle_page.h"
 
 namespace haravoija {
-
-// The direction in words, from the solver's point of view ("alas
-// oikealle"), CP850.
-std::string_view directionWords(Direction direction);
 
 // The key as CP850 lines, each ending in "\n": a heading with the title and
 // the size, the grid with the letters that no word covers as "." (cells

@@ -1,51 +1,21 @@
-// The geometry and order of the placement scan: the eight directions, the
-// three random offsets of one scan and the sequence of directions it tries.
+// Where a word goes and the order of the placement scan: the three random
+// offsets of one scan and the sequence of directions it tries.
 #ifndef HARAVOIJA_PUZZLE_PLACEMENT_H_
 #define HARAVOIJA_PUZZLE_PLACEMENT_H_
 
 #include <array>
 
 #include "env/random_source.h"
+#include "puzzle/direction.h"
 
 namespace haravoija {
 
-// The direction codes of the scan, in their numeric order.
-enum class Direction {
-  kDownRight = 1,
-  kUpRight = 2,
-  kUpLeft = 3,
-  kDownLeft = 4,
-  kRight = 5,
-  kDown = 6,
-  kLeft = 7,
-  kUp = 8,
-};
-
+// A word's first letter and the direction it reads in.
 struct Placement {
   int row = 0;
   int column = 0;
   Direction direction = Direction::kRight;
 };
-
-struct Step {
-  int row = 0;
-  int column = 0;
-};
-
-// Row and column step from one letter of a word to the next.
-constexpr Step directionStep(Direction direction) {
-  switch (direction) {
-    case Direction::kDownRight: return {1, 1};
-    case Direction::kUpRight: return {-1, 1};
-    case Direction::kUpLeft: return {-1, -1};
-    case Direction::kDownLeft: return {1, -1};
-    case Direction::kRight: return {0, 1};
-    case Direction::kDown: return {1, 0};
-    case Direction::kLeft: return {0, -1};
-    case Direction::kUp: return {-1, 0};
-  }
-  return {0, 1};
-}
 
 // The random start of one scan: a in 0..rows, b in 0..columns, e in 0..8
 // (each can reach its top value; the scan takes them modulo).
