@@ -127,7 +127,7 @@ TEST(KeyRoundTripTest, TheKeyFindsEveryWordWhereTheGenerationPutIt) {
     if (fill == kPhrase) {
       EXPECT_EQ(toUpperText(reading.page.phrase.value_or("")), toUpperText(phrase));
       // The leftovers spell the phrase if it had room and no further occurrence covers some.
-      const bool fits = emptyBeforeFill >= static_cast<int>(removeSpaces(phrase).size());
+      const bool fits = emptyBeforeFill >= static_cast<int>(phraseCells(phrase).size());
       if (furtherOccurrences == before) {
         EXPECT_EQ(key.phraseMatches, fits);
       }

@@ -8,6 +8,7 @@
 
 #include "app/menu.h"
 #include "puzzle/fill.h"
+#include "text/letters.h"
 
 namespace haravoija {
 namespace {
@@ -22,7 +23,7 @@ void askForPhraseFill(Grid& grid, Environment& env) {
   std::string last;  // the empty phrase when input ends before any line
   while (std::optional<std::string> answer = console.ask()) {
     last = std::move(*answer);
-    const std::size_t letters = removeSpaces(last).size();
+    const std::size_t letters = phraseCells(last).size();
     if (letters == static_cast<std::size_t>(needed)) break;
     console.line("VIRHE: " + letterCountLine);
     console.line("Antamassasi sanassa / lauseessa oli " + std::to_string(letters) + " kirjainta.");

@@ -1,7 +1,7 @@
 // Covered cells, leftover letters and the phrase check from the word search.
 #include "key/answer_key.h"
 
-#include "puzzle/fill.h"
+#include "puzzle/grid.h"
 #include "text/letters.h"
 
 namespace haravoija {
@@ -30,7 +30,7 @@ KeyOutcome solvePage(const PuzzlePage& page) {
     }
   }
   if (page.phrase) {
-    const std::string letters = toUpperText(removeSpaces(*page.phrase));
+    const std::string letters = phraseCells(*page.phrase);
     key.phraseMatches = key.leftoverLetters.compare(0, letters.size(), letters) == 0;
   }
   return key;

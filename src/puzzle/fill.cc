@@ -37,26 +37,18 @@ void fillWithPhrase(Grid& grid, std::string_view line, RandomSource& random) {
   for (char c : line) {
     grid.hiddenPhrase += static_cast<char>(toLowerLetter(static_cast<unsigned char>(c)));
   }
-  const std::string letters = removeSpaces(line);
+  const std::string letters = phraseCells(line);
   std::size_t next = 0;
   for (std::string& row : grid.rows) {
     for (char& cell : row) {
       if (cell != kEmptyCell) continue;
       if (next < letters.size()) {
-        cell = static_cast<char>(toUpperLetter(static_cast<unsigned char>(letters[next++])));
+        cell = letters[next++];
       } else {
         cell = randomLetter(random);
       }
     }
   }
-}
-
-std::string removeSpaces(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    if (c != ' ') out += c;
-  }
-  return out;
 }
 
 }  // namespace haravoija

@@ -2,11 +2,10 @@
 #ifndef HARAVOIJA_PUZZLE_FILL_H_
 #define HARAVOIJA_PUZZLE_FILL_H_
 
-#include <string>
 #include <string_view>
 
-#include "puzzle/grid.h"
 #include "env/random_source.h"
+#include "puzzle/grid.h"
 
 namespace haravoija {
 
@@ -14,13 +13,10 @@ namespace haravoija {
 // (CP850), one draw per empty cell, each letter as likely as the next.
 void fillRandom(Grid& grid, RandomSource& random);
 
-// Stores the line lower-cased as the hidden phrase and puts its characters
-// other than spaces, upper-cased, into the empty cells in reading order;
-// random letters, as fillRandom draws them, complete the rest.
+// Stores the line lower-cased as the hidden phrase and puts its phraseCells
+// into the empty cells in reading order; random letters, as fillRandom draws
+// them, complete the rest.
 void fillWithPhrase(Grid& grid, std::string_view line, RandomSource& random);
-
-// The text without its space characters (tabs and the rest stay).
-std::string removeSpaces(std::string_view text);
 
 }  // namespace haravoija
 

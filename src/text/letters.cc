@@ -63,6 +63,14 @@ std::string toUpperText(std::string_view s) {
   return out;
 }
 
+std::string phraseCells(std::string_view phrase) {
+  std::string out;
+  for (char c : phrase) {
+    if (c != ' ') out += static_cast<char>(toUpperLetter(static_cast<unsigned char>(c)));
+  }
+  return out;
+}
+
 std::string encodeDocumentText(std::string_view s) {
   std::string out(s);
   for (char& c : out) c = static_cast<char>(encodeDocumentLetter(static_cast<unsigned char>(c)));

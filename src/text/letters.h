@@ -34,6 +34,11 @@ std::string toUpperText(std::string_view s);
 // A copy of s with every byte through encodeDocumentLetter.
 std::string encodeDocumentText(std::string_view s);
 
+// What a hidden phrase writes into the grid's empty cells, one byte per cell
+// in reading order: its characters other than spaces, through toUpperLetter.
+// The fill, the count it asks for and the key's check all go by this.
+std::string phraseCells(std::string_view phrase);
+
 // The name test for titles and file names. False when s is empty or holds
 // one of \ / : * ? " ' < > | (s unchanged); otherwise upper-cases the first
 // byte of s in place and returns true.
