@@ -1,67 +1,42 @@
-"""How large a square grid prints on one A4 page: prints documents of growing
-size to PDF with headless chromium and counts the pages.
-
-The documents come from the program's page writer (samples.py): square
-grids of 4 x 4 to 40 x 40 with a full one-column word list (15 words) and
-with a three-column list (33 words). Each is printed on A4 with chromium's
-default margins and no header or footer; the page size is set on a copy of
-the document, which itself names none.
-
-Usage: a4_pages.py BUILD_DIR. Needs chromium and pdfinfo (poppler-utils).
-Not part of CI: the figure goes into the README.
+"""How large a square grid prints on one A4 page (default margins, no header
+or footer), with 15 words of six letters (one full column) and with 33
+(three columns): the program makes the puzzles in its dialogue, headless
+chromium prints them. Usage: a4_pages.py BUILD_DIR. The figures go into the
+README; not part of CI.
 """
 
 import pathlib
-import re
-import subprocess
 import sys
 import tempfile
 
-import run_check
-import samples
-
-SMALLEST, LARGEST = 4, 40
+import driver
+import program
 
 
-def pages(document, work):
-    copy = work / ("a4-" + document.name)
-    copy.write_bytes(document.read_bytes().replace(
-        b"<head>\r\n", b"<head>\r\n<style>@page { size: A4 }</style>\r\n", 1))
-    pdf = work / (document.stem + ".pdf")
-    with tempfile.TemporaryDirectory(prefix="haravoija-chromium-") as profile:
-        subprocess.run(run_check.chromium_command(profile) +
-                       ["--no-pdf-header-footer", "--print-to-pdf=" + str(pdf), copy.as_uri()],
-                       capture_output=True, timeout=run_check.CHROMIUM_SECONDS, check=True)
-    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
-    if "(A4)" not in info:
-        raise RuntimeError("%s is not on A4 paper:\n%s" % (pdf, info))
-    return int(re.search(r"^Pages:\s+(\d+)", info, re.M).group(1))
-
-
-def largest_on_one_page(columns, folder, work):
-    """Binary search: the page count grows with the grid."""
-    low, high = SMALLEST - 1, LARGEST + 1
-    while high - low > 1:
-        n = (low + high) // 2
-        count = pages(folder / ("koko-%d-%d.html" % (n, columns)), work)
-        print("  %2d x %-2d %s-column list: %d page(s)" % (n, n, columns, count))
-        if count == 1:
-            low = n
-        else:
-            high = n
-    return low
+def pages(browser, binary, folder, side, count):
+    page, _, console = program.dialogue(
+        binary, folder / ("%d-%d" % (side, count)), "sanaristikko %dx%d" % (side, side),
+        ["sana" + chr(97 + i % 26) + chr(97 + i // 26) for i in range(count)],
+        ["2", str(side), str(side)])
+    if b"ristikossa %d sanaa)" % count not in console:
+        raise RuntimeError("not every word in %d x %d" % (side, side))
+    browser.open(page)
+    return len(driver.pdf_pages(browser.pdf()))
 
 
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
-    with tempfile.TemporaryDirectory(prefix="haravoija-a4-") as temp:
-        work = pathlib.Path(temp)
-        folder = work / "sizes"
-        samples.write_sizes(pathlib.Path(sys.argv[1]).resolve(), folder)
-        for columns in (1, 3):
-            n = largest_on_one_page(columns, folder, work)
-            print("%d-column word list: up to %d x %d fits on one A4 page" % (columns, n, n))
+    binary = pathlib.Path(sys.argv[1]).resolve() / "haravoija"
+    with tempfile.TemporaryDirectory(prefix="haravoija-a4-") as work, driver.Chromium() as browser:
+        for columns, count in ((1, 15), (3, 33)):
+            low, high = 11, 41  # a binary search of 12 x 12 to 40 x 40
+            while high - low > 1:
+                side = (low + high) // 2
+                n = pages(browser, binary, pathlib.Path(work), side, count)
+                print("  %2d x %-2d %d-column list: %d page(s)" % (side, side, columns, n))
+                low, high = (side, high) if n == 1 else (low, side)
+            print("%d-column word list: up to %d x %d fits on one A4 page" % (columns, low, low))
 
 
 if __name__ == "__main__":

@@ -1,10 +1,8 @@
 #!/bin/sh
-# Makes the README's picture doc/esimerkki.png (the page that the batch run
-# on examples/elaimet.txt writes, as headless chromium shows it), the saved
-# puzzle examples/elaimet-ristikko.html (made in the dialogue from the same
-# words) and the picture doc/ratkaisu.png (page 2 of the answer key that
-# haravoija-ratkaisu makes of that puzzle). The clock is fixed with
-# faketime, so the same program makes the same files.
+# Makes the README's files: doc/esimerkki.png (the batch run's page of
+# examples/elaimet.txt in headless chromium), examples/elaimet-ristikko.html
+# (the same words in the dialogue) and doc/ratkaisu.png (page 2 of its answer
+# key). The clock is fixed with faketime, so a program makes the same files.
 # Usage: tests/browser/readme_files.sh [BINARY]   (haravoija-ratkaisu beside it)
 set -eu
 cd "$(dirname "$0")/../.."
@@ -16,10 +14,7 @@ mkdir "$work/examples"
 cp examples/elaimet.txt "$work/examples/"
 
 (cd "$work" && LC_ALL=C faketime "$clock" "$binary" examples/elaimet.txt >/dev/null)
-timeout 60 chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
-  --disable-background-networking --disable-component-update --disable-sync \
-  --user-data-dir="$work/profile" --hide-scrollbars --window-size=480,930 \
-  --screenshot="$PWD/doc/esimerkki.png" "file://$work/out.html" 2>/dev/null
+/usr/bin/python3 tests/browser/driver.py "$work/out.html" doc/esimerkki.png 480 930
 
 # Title Eläimet (ä as the console byte 0x84), the words of elaimet.txt, a
 # normal puzzle of the smallest size with random letters, saved as
@@ -33,8 +28,5 @@ cp examples/elaimet-ristikko.html "$work/"
 (cd "$work" && LC_ALL=C "$(dirname "$binary")/haravoija-ratkaisu" elaimet-ristikko.html >/dev/null)
 sed 's|</head>|<style>#tehtava { display: none; }</style></head>|' \
   "$work/elaimet-ristikko-ratkaisu.html" >"$work/sivu2.html"
-timeout 60 chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
-  --disable-background-networking --disable-component-update --disable-sync \
-  --user-data-dir="$work/profile" --hide-scrollbars --window-size=700,960 \
-  --screenshot="$PWD/doc/ratkaisu.png" "file://$work/sivu2.html" 2>/dev/null
+/usr/bin/python3 tests/browser/driver.py "$work/sivu2.html" doc/ratkaisu.png 700 960
 ls -l doc/esimerkki.png examples/elaimet-ristikko.html doc/ratkaisu.png
