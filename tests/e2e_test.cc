@@ -12,7 +12,6 @@
 #include <set>
 #include <thread>
 
-#include "frozen_clock.h"
 #include "test_util.h"
 
 namespace haravoija::testing {

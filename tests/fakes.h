@@ -2,7 +2,8 @@
 #ifndef HARAVOIJA_TESTS_FAKES_H_
 #define HARAVOIJA_TESTS_FAKES_H_
 
-#include <cstddef>
+#include <algorithm>
+#include <cstring>
 #include <limits>
 #include <map>
 #include <optional>
@@ -13,8 +14,6 @@
 
 #include "app/console.h"
 #include "app/environment.h"
-#include "env/file_system.h"
-#include "env/random_source.h"
 
 namespace haravoija::testing {
 
@@ -41,7 +40,14 @@ class StringFile final : public InputFile {
                       std::size_t chunk = std::numeric_limits<std::size_t>::max(),
                       std::optional<std::size_t> failAfter = std::nullopt)
       : content_(std::move(content)), chunk_(chunk), failAfter_(failAfter) {}
-  std::optional<std::size_t> read(std::span<char> buffer) override;
+  std::optional<std::size_t> read(std::span<char> buffer) override {
+    if (failAfter_ && at_ >= *failAfter_) return std::nullopt;
+    const std::size_t end = std::min(content_.size(), failAfter_.value_or(content_.size()));
+    const std::size_t n = std::min({buffer.size(), chunk_, end - at_});
+    std::memcpy(buffer.data(), content_.data() + at_, n);
+    at_ += n;
+    return n;
+  }
 
  private:
   std::string content_;
@@ -57,8 +63,19 @@ class FakeFileSystem final : public FileSystem {
   std::optional<std::size_t> saveFailsAfter;  // a save of more bytes fails (full disk)
   std::vector<std::string> saveRequests;      // every name a save was asked for, in order
 
-  std::unique_ptr<InputFile> openForReading(const std::string& diskName) override;
-  bool replaceFile(const std::string& diskName, std::string_view bytes) override;
+  std::unique_ptr<InputFile> openForReading(const std::string& diskName) override {
+    const auto file = files.find(diskName);
+    if (file == files.end() || unopenable.contains(diskName)) return nullptr;
+    return std::make_unique<StringFile>(file->second);
+  }
+  bool replaceFile(const std::string& diskName, std::string_view bytes) override {
+    saveRequests.push_back(diskName);
+    if (unopenable.contains(diskName) || bytes.size() > saveFailsAfter.value_or(bytes.size())) {
+      return false;
+    }
+    files[diskName] = std::string(bytes);
+    return true;
+  }
 };
 
 // Draws a given sequence over and over, or without one a fixed pseudo-random
@@ -66,8 +83,17 @@ class FakeFileSystem final : public FileSystem {
 class ScriptedRandom final : public RandomSource {
  public:
   explicit ScriptedRandom(std::vector<int> values = {}) : values_(std::move(values)) {}
-  int draw() override;
-  void seedFromClock() override;
+  int draw() override {
+    ++draws_;
+    if (!values_.empty()) return values_[next_++ % values_.size()];
+    state_ = state_ * 1103515245u + 12345u;
+    return static_cast<int>((state_ >> 16) & 0x7FFF);
+  }
+  void seedFromClock() override {
+    ++seeds_;
+    next_ = 0;
+    state_ = 1;
+  }
   int draws() const { return draws_; }
   int seeds() const { return seeds_; }
 

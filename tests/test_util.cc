@@ -108,4 +108,19 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& inp
           readFile(errPath), WIFSIGNALED(status) && WTERMSIG(status) == SIGALRM, usage.ru_maxrss};
 }
 
+std::optional<std::vector<std::string>> frozenClockEnv(const std::string& moment) {
+  for (const char* library : {"/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1",
+                              "/usr/lib/aarch64-linux-gnu/faketime/libfaketime.so.1",
+                              "/usr/lib/faketime/libfaketime.so.1"}) {
+    if (!std::filesystem::exists(library)) continue;
+    // A sanitizer build insists on coming first among the preloaded
+    // libraries; let it accept the preload, keeping its other options.
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    return std::vector<std::string>{
+        std::string("LD_PRELOAD=") + library, "FAKETIME=" + moment,
+        "ASAN_OPTIONS=" + std::string(asan ? asan : "") + ":verify_asan_link_order=0"};
+  }
+  return std::nullopt;
+}
+
 }  // namespace haravoija::testing

@@ -1,11 +1,11 @@
-// Helpers shared by the tests: temporary folders, reading files, running the binary.
+// Helpers shared by the tests: temporary folders, reading files, running the
+// binary, with its clock stopped if need be.
 #ifndef HARAVOIJA_TESTS_TEST_UTIL_H_
 #define HARAVOIJA_TESTS_TEST_UTIL_H_
 
 #include <chrono>
 #include <filesystem>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,6 +56,10 @@ struct RunOptions {
 // Runs the binary in `workDir`; killed by SIGALRM at the watchdog's time (timedOut).
 RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
                     const std::filesystem::path& workDir, const RunOptions& options = {});
+
+// RunOptions::env entries that stop the clock at `moment` ("2026-01-01 12:00:00")
+// through libfaketime, or nothing when it is not installed.
+std::optional<std::vector<std::string>> frozenClockEnv(const std::string& moment);
 
 }  // namespace haravoija::testing
 
