@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "env/random_source.h"
 #include "puzzle/generation.h"
 #include "puzzle/grid.h"
 #include "puzzle/placement.h"
-#include "env/random_source.h"
 
 namespace haravoija::testing {
 

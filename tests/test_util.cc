@@ -86,11 +86,6 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& inp
     ::setitimer(ITIMER_REAL, &timer, nullptr);
     ::setenv("LC_ALL", "C", 1);
     for (const std::string& entry : options.env) ::putenv(const_cast<char*>(entry.c_str()));
-    if (options.fileSizeLimit) {
-      ::signal(SIGXFSZ, SIG_IGN);
-      const rlimit limit{*options.fileSizeLimit, *options.fileSizeLimit};
-      if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(127);
-    }
     std::vector<std::string> words = args;
     words.insert(words.begin(), options.binary.empty() ? HARAVOIJA_BINARY : options.binary);
     std::vector<char*> argv;

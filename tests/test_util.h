@@ -44,10 +44,8 @@ struct RunResult {
 
 // Limits and plumbing for one run of the binary.
 struct RunOptions {
-  std::vector<std::string> env = {};     // "NAME=value" entries, set after LC_ALL=C
-  std::chrono::milliseconds timeout{0};  // the watchdog's time; zero for a minute
-  // RLIMIT_FSIZE, with SIGXFSZ ignored so that an oversized write fails with EFBIG.
-  std::optional<unsigned long> fileSizeLimit = {};
+  std::vector<std::string> env = {};                    // "NAME=value" entries, set after LC_ALL=C
+  std::chrono::milliseconds timeout{0};                 // the watchdog's time; zero for a minute
   std::optional<std::filesystem::path> stdinPath = {};  // instead of the `input` bytes
   bool stdoutClosed = false;  // standard output is a pipe that nobody reads
   std::string binary = {};    // the program to run; empty for haravoija itself
