@@ -7,9 +7,10 @@
 //
 // Usage: generation_bench [--threads 1|2] [--runs N] [--reference-limit N]
 //                         [--seed S] [--no-fixed] [--parallel-blocks N]
-//                         [--helper-start N] [LIST.txt ...]
+//                         [--helper-start N] [--alternate-chunks] [LIST.txt ...]
 // --parallel-blocks and --helper-start set the placer's thresholds for
-// sharing a scan and for starting the helper thread.
+// sharing a scan and for starting the helper thread; --alternate-chunks
+// shares every scan, the helper doing every other chunk of rows.
 // With --runs N the program's run is made N times and the one of median
 // wall time shown.
 #include <algorithm>
@@ -22,10 +23,10 @@
 #include <vector>
 
 #include "bench_util.h"
+#include "env/random_source.h"
 #include "puzzle/generation.h"
 #include "puzzle/grid.h"
 #include "reference_model.h"
-#include "env/random_source.h"
 
 namespace haravoija {
 namespace {
@@ -111,6 +112,8 @@ int run(int argc, char** argv) {
       options.helperStartBlocks = std::atoll(argv[++i]);
     } else if (arg == "--runs" && i + 1 < argc) {
       runs = std::max(1, std::atoi(argv[++i]));
+    } else if (arg == "--alternate-chunks") {
+      options.alternateChunks = true;
     } else if (arg == "--no-fixed") {
       fixed = false;
     } else if (arg == "--seed" && i + 1 < argc) {

@@ -18,6 +18,7 @@ class InputFile {
   virtual ~InputFile() = default;
   // Reads up to buffer.size() bytes into the buffer. The number read, 0 at
   // the end of the file; nothing on a read error.
+  // REQUIRES: buffer is not empty, so that 0 can only mean the end.
   [[nodiscard]] virtual std::optional<std::size_t> read(std::span<char> buffer) = 0;
 };
 

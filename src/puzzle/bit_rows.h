@@ -14,15 +14,16 @@ namespace haravoija::bits {
 
 // The longest word the masks take: any word of the list.
 inline constexpr int kMaxLength = kMaxWordLength;
-// Rows of padding above and below the grid, and columns at the left of a
-// row, rounded up to whole 64-bit words: a word reads at most
-// kMaxLength - 1 cells beyond its start in any direction, and so does the
-// window of cells that its start's count covers.
+// Rows of padding above and below the grid, and bits at the left of a row
+// (rounded up to whole 64-bit words): a word reads at most kMaxLength - 1
+// cells beyond its start in any direction, and so does the window of cells
+// that its start's count covers.
 inline constexpr int kPadRows = kMaxLength - 1;
 inline constexpr int kPadBits = (kMaxLength - 1 + 63) / 64 * 64;
 
 // 64 bits of a padded row starting at bit `offset` (bit 0 of the result is
 // bit `offset` of the row).
+// REQUIRES: offset >= 0; the row holds the words offset / 64 and the next.
 inline std::uint64_t bitsAt(const std::uint64_t* row, int offset) {
   const std::uint64_t* p = row + (offset >> 6);
   const int shift = offset & 63;
@@ -40,7 +41,8 @@ inline void loadBlock(Block& block, const std::uint64_t* words) {
   std::memcpy(&block, words, sizeof block);
 }
 
-// kBlockBits bits from bit `shift` (0-63) of words[0] on.
+// kBlockBits bits from bit `shift` of words[0] on.
+// REQUIRES: 0 <= shift <= 63; p[0 .. kLanes] can be read.
 inline void readShiftedBlock(Block& block, const std::uint64_t* p, int shift) {
   Block low;
   Block high;
@@ -61,6 +63,7 @@ inline void readShiftedBlock(Block& block, const std::uint64_t* p, const Block& 
 }
 
 // kBlockBits bits of a padded row from bit `offset` on.
+// REQUIRES: offset >= 0; the row holds kLanes + 1 words from offset / 64 on.
 inline void readBlock(Block& block, const std::uint64_t* row, int offset) {
   readShiftedBlock(block, row + (offset >> 6), offset & 63);
 }
@@ -89,6 +92,7 @@ inline void clearBit(std::uint64_t* row, int bit) {
 }
 
 // Sets bits [from, to) of a row.
+// REQUIRES: 0 <= from; the row holds bit to - 1.
 inline void setBits(std::uint64_t* row, int from, int to) {
   for (int bit = from; bit < to;) {
     const int shift = bit & 63;

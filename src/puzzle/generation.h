@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "env/random_source.h"
 #include "puzzle/grid.h"
 #include "puzzle/placer_options.h"
-#include "env/random_source.h"
 
 namespace haravoija {
 

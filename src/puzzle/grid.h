@@ -25,7 +25,7 @@ struct Grid {
   // Cells holding a space, counted in reading order.
   int emptyCellCount() const;
 
-  // Callers keep to 0 <= row < rowCount() and 0 <= column < columnCount().
+  // REQUIRES: 0 <= row < rowCount() and 0 <= column < columnCount().
   unsigned char cell(int row, int column) const {
     return static_cast<unsigned char>(rows[row][column]);
   }
@@ -35,6 +35,7 @@ struct Grid {
 
   // Empties rows and placedWords, then makes `rowCount` rows of `columnCount`
   // spaces. hiddenPhrase is kept.
+  // REQUIRES: rowCount >= 0 and columnCount >= 0.
   void reset(int rowCount, int columnCount);
   // reset() at the current size.
   void clear();
@@ -45,6 +46,7 @@ struct Grid {
 
 // A new grid of `rowCount` x `columnCount` empty cells, no placed words and
 // no hidden phrase.
+// REQUIRES: rowCount >= 0 and columnCount >= 0.
 Grid create(int rowCount, int columnCount);
 
 }  // namespace haravoija

@@ -27,10 +27,12 @@ struct ScanStart {
 
 // Draws a, b and e in that order: three draws, each scaled as
 // draw * count / kRandomMax.
+// REQUIRES: rowCount >= 0 and columnCount >= 0.
 ScanStart drawScanStart(int rowCount, int columnCount, RandomSource& random);
 
 // The eight direction codes in the order they are scanned for offset e; in a
 // children's puzzle every code is mapped to Right or Down.
+// REQUIRES: directionOffset >= 0.
 constexpr std::array<Direction, 8> scanDirections(int directionOffset, bool children) {
   std::array<Direction, 8> order{};
   for (int d = 0; d < 8; ++d) {

@@ -91,22 +91,24 @@ std::uint32_t countsFirstNeeds(double filled, int length, double letterKeeps) {
 
 bool Placer::useHelper(const ScanJob& job) {
   if (options_.threads < 2 || helperFailed_ || !ScanHelper::canShare(job)) return false;
+  const bool always = options_.alternateChunks;
   const long long blocks = static_cast<long long>(job.scanRows()) *
                            ((job.columns + bits::kBlockBits - 1) / bits::kBlockBits);
-  if (blocks < options_.parallelBlocks) return false;
+  if (blocks < options_.parallelBlocks && !always) return false;
   if (!helper_) {
     largeScanBlocks_ += blocks;
-    if (largeScanBlocks_ < options_.helperStartBlocks) return false;
-    helper_ = ScanHelper::start(masks_);
+    if (largeScanBlocks_ < options_.helperStartBlocks && !always) return false;
+    helper_ = ScanHelper::start(masks_, always);
     helperFailed_ = !helper_;
     return !helperFailed_;
   }
-  return helper_->wanted();
+  return always || helper_->wanted();
 }
 
-Placement Placer::crossingScan(const ScanJob& job) {
-  if (useHelper(job)) return helper_->scan(job, masks_, setup_, scanSteps_);
-  const ScanBest best = masks_.bestInRows(job, setup_, 0, job.scanRows(), {}, scanSteps_);
+Placement Placer::crossingScan() {
+  const ScanJob& job = scan_.job();
+  if (useHelper(job)) return helper_->scan(scan_, scanSteps_);
+  const ScanBest best = scan_.bestInRows(0, job.scanRows(), {}, scanSteps_);
   if (best.shared == 0) return {-1, -1, Direction::kRight};
   return placementOf(job, best);
 }
@@ -164,11 +166,11 @@ bool Placer::placeWord(std::string_view word, bool children) {
   }
 
   masks_.prepare(job.letters.data(), length);
-  masks_.setUp(job, setup_);
+  scan_.setUp(masks_, job);
   // Any placement that shares a letter beats every one that shares none.
   Placement best{-1, -1, Direction::kRight};
-  if (length >= 3) best = crossingScan(job);
-  if (best.row < 0) best = masks_.firstEmpty(job, setup_);
+  if (length >= 3) best = crossingScan();
+  if (best.row < 0) best = scan_.firstEmpty();
   if (best.row < 0) return false;
   write(word, job, best);
   return true;

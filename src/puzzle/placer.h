@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "env/random_source.h"
+#include "puzzle/block_scan.h"
 #include "puzzle/grid.h"
 #include "puzzle/placement.h"
 #include "puzzle/placer_options.h"
@@ -26,12 +27,15 @@ class ScanHelper;
 // of the list.
 [[nodiscard]] bool fitsSomeGrid(std::string_view word);
 
-// While a Placer lives it must be the only writer of its grid's cells and
-// size: the run resets, clears and grows the grid through it.
+// Places words into one grid, keeping masks of its cells: the run resets,
+// clears and grows the grid through it.
 class Placer {
  public:
   // Every draw comes from `random`, in the calling thread; the options only
   // decide whether large scans are shared, never the placement chosen.
+  // REQUIRES: the grid's rows are all of one length; `grid` and `random`
+  // outlive the Placer, and while it lives nothing else writes the grid's
+  // cells or changes its size.
   Placer(Grid& grid, RandomSource& random, PlacerOptions options = {});
   ~Placer();
   Placer(const Placer&) = delete;
@@ -44,6 +48,7 @@ class Placer {
   [[nodiscard]] bool placeWord(std::string_view word, bool children);
 
   // The grid operations of the same names, keeping the masks in step.
+  // REQUIRES (reset): rowCount >= 0 and columnCount >= 0.
   void reset(int rowCount, int columnCount);
   void clear();
   void grow();
@@ -52,8 +57,9 @@ class Placer {
   PlacerStats stats() const;
 
  private:
-  // Best placement sharing at least one letter; row -1 when none qualifies.
-  Placement crossingScan(const ScanJob& job);
+  // Best placement of the job set up in scan_ sharing at least one letter;
+  // row -1 when none qualifies.
+  Placement crossingScan();
   void write(std::string_view word, const ScanJob& job, Placement placement);
   bool useHelper(const ScanJob& job);
 
@@ -61,7 +67,7 @@ class Placer {
   RandomSource& random_;
   PlacerOptions options_;
   ScanMasks masks_;
-  ScanMasks::JobSetup setup_;
+  BlockScan scan_;
   std::unique_ptr<ScanHelper> helper_;
   bool helperFailed_ = false;
   long long largeScanBlocks_ = 0;

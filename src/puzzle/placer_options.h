@@ -6,7 +6,8 @@ namespace haravoija {
 
 struct PlacerOptions {
   // Threads sharing one scan: 1, or 2 with a helper thread that starts at
-  // the first large scan (one thread when it cannot start).
+  // the first large scan (one thread when it cannot start); a count below 1
+  // means 1, above 2 means 2.
   int threads = 2;
   // Scans of fewer blocks of starts than this stay on one thread: for them
   // the hand-over costs more than the helper saves.
@@ -14,6 +15,11 @@ struct PlacerOptions {
   // The helper starts once large scans have tested this many blocks: its
   // copy of the masks must be built first, which a short run does not repay.
   long long helperStartBlocks = 5'000'000;
+  // A knob for tests and benchmarks, never the program's: with two threads,
+  // every scan is shared from the first on whatever its size, the helper
+  // doing every other chunk of rows and the calling thread waiting for it,
+  // so that the helper's share does not depend on timing.
+  bool alternateChunks = false;
 };
 
 // What the placements have cost so far.

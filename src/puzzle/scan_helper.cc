@@ -70,8 +70,8 @@ bool ScanHelper::canShare(const ScanJob& job) {
          job.length - 2 < 0x7F;
 }
 
-std::unique_ptr<ScanHelper> ScanHelper::start(const ScanMasks& masks) {
-  std::unique_ptr<ScanHelper> helper(new ScanHelper());
+std::unique_ptr<ScanHelper> ScanHelper::start(const ScanMasks& masks, bool alternate) {
+  std::unique_ptr<ScanHelper> helper(new ScanHelper(alternate));
   try {
     helper->thread_ = std::thread(&ScanHelper::run, helper.get(), ScanMasks(masks));
   } catch (const std::system_error&) {
@@ -127,7 +127,7 @@ void ScanHelper::run(ScanMasks masks) {
   std::uint64_t applied = 0;
   std::uint32_t seen = 0;
   ScanJob job;
-  ScanMasks::JobSetup setup;
+  BlockScan scan;
   std::vector<Op> ops;
   std::uint32_t done = 0;
   for (;;) {
@@ -156,23 +156,17 @@ void ScanHelper::run(ScanMasks masks) {
     }
     for (const Op& op : ops) {
       switch (op.kind) {
-        case OpKind::kReset:
-          masks.reset(op.row, op.column);
-          break;
-        case OpKind::kGrow:
-          masks.grow();
-          break;
-        case OpKind::kWrite:
-          masks.writeCell(op.row, op.column, op.letter);
-          break;
+        case OpKind::kReset: masks.reset(op.row, op.column); break;
+        case OpKind::kGrow: masks.grow(); break;
+        case OpKind::kWrite: masks.writeCell(op.row, op.column, op.letter); break;
       }
     }
     // The scan may be over already; then the claims below fail at once.
     if (id == 0 || idOf(claim_.load(std::memory_order_acquire)) != id) continue;
     masks.prepare(job.letters.data(), job.length);
-    masks.setUp(job, setup);
+    scan.setUp(masks, job);
     long long steps = 0;
-    work(true, id, chunkRows, job, masks, setup, steps);
+    work(true, id, chunkRows, scan, steps);
     helperSteps_.fetch_add(steps, std::memory_order_relaxed);
   }
 }
@@ -185,8 +179,7 @@ void ScanHelper::offer(std::uint32_t id, int shared, int scanRow, int key) {
   }
 }
 
-void ScanHelper::doChunk(std::uint32_t id, int chunk, int chunkRows, const ScanJob& job,
-                         const ScanMasks& masks, const ScanMasks::JobSetup& setup,
+void ScanHelper::doChunk(std::uint32_t id, int chunk, int chunkRows, const BlockScan& scan,
                          long long& steps) {
   const std::uint64_t best = best_.load(std::memory_order_acquire);
   if (idOf(best) != id) return;
@@ -195,14 +188,30 @@ void ScanHelper::doChunk(std::uint32_t id, int chunk, int chunkRows, const ScanJ
   floor.scanRow = static_cast<int>(positionOf(best) >> kKeyBits);
   floor.key = static_cast<int>(positionOf(best) & ((1 << kKeyBits) - 1));
   const int first = chunk * chunkRows;
-  const int end = std::min(job.scanRows(), first + chunkRows);
-  const ScanBest found = masks.bestInRows(job, setup, first, end, floor, steps);
+  const int end = std::min(scan.job().scanRows(), first + chunkRows);
+  const ScanBest found = scan.bestInRows(first, end, floor, steps);
   if (found.shared > 0) offer(id, found.shared, found.scanRow, found.key);
 }
 
-int ScanHelper::work(bool helper, std::uint32_t id, int chunkRows, const ScanJob& job,
-                     const ScanMasks& masks, const ScanMasks::JobSetup& setup, long long& steps) {
+int ScanHelper::work(bool helper, std::uint32_t id, int chunkRows, const BlockScan& scan,
+                     long long& steps) {
+  const ScanJob& job = scan.job();
   const int chunks = (job.scanRows() + chunkRows - 1) / chunkRows;
+  if (alternate_) {
+    int done = 0;
+    for (int chunk = helper ? 1 : 0; chunk < chunks; chunk += 2, ++done) {
+      doChunk(id, chunk, chunkRows, scan, steps);
+      if (helper) {
+        helperRows_.fetch_add(std::min(chunkRows, job.scanRows() - chunk * chunkRows),
+                              std::memory_order_relaxed);
+      }
+    }
+    if (helper) {
+      helperDone_.store(id, std::memory_order_release);
+      helperDone_.notify_one();
+    }
+    return done;
+  }
   for (int claimed = 0;; ++claimed) {
     std::uint64_t claim = claim_.load(std::memory_order_acquire);
     std::uint64_t next = 0;
@@ -219,7 +228,7 @@ int ScanHelper::work(bool helper, std::uint32_t id, int chunkRows, const ScanJob
         claim, claimWord(id, next + 1, helper ? next : (claim & kChunkMask)),
         std::memory_order_acq_rel));
     const int chunk = static_cast<int>(next);
-    doChunk(id, chunk, chunkRows, job, masks, setup, steps);
+    doChunk(id, chunk, chunkRows, scan, steps);
     if (helper) {
       helperRows_.fetch_add(std::min(chunkRows, job.scanRows() - chunk * chunkRows),
                             std::memory_order_relaxed);
@@ -239,8 +248,8 @@ bool ScanHelper::wanted() {
   return false;
 }
 
-Placement ScanHelper::scan(const ScanJob& job, const ScanMasks& masks,
-                           const ScanMasks::JobSetup& setup, long long& steps) {
+Placement ScanHelper::scan(const BlockScan& scan, long long& steps) {
+  const ScanJob& job = scan.job();
   std::uint32_t id = static_cast<std::uint32_t>((lastId_ + 1) & kIdMask);
   if (id == 0) id = 1;
   lastId_ = id;
@@ -258,24 +267,32 @@ Placement ScanHelper::scan(const ScanJob& job, const ScanMasks& masks,
   signal_.fetch_add(1, std::memory_order_release);
   signal_.notify_one();
 
-  const int mine = work(false, id, chunkRows, job, masks, setup, steps);
-  const std::uint64_t claim = claim_.load(std::memory_order_acquire);
-  // The chunks the helper did, unless it is still at one. A long scan in
-  // which it did none is a miss; a short one tells little either way.
-  const int theirs = static_cast<int>(claim >> 20 & kChunkMask) - mine -
-                     ((claim & kChunkMask) != kNoChunk ? 1 : 0);
-  if (theirs > 0) {
-    misses_ = 0;
-    backOff_ = 1;
-  } else if (mine >= kLongScan && ++misses_ == kMisses) {
-    misses_ = 0;
-    skip_ = backOff_;
-    backOff_ = std::min(2 * backOff_, kLongestBackOff);
-  }
-  // A chunk the helper has claimed and not finished: done here instead of
-  // waiting for it.
-  if ((claim & kChunkMask) != kNoChunk) {
-    doChunk(id, static_cast<int>(claim & kChunkMask), chunkRows, job, masks, setup, steps);
+  const int mine = work(false, id, chunkRows, scan, steps);
+  if (alternate_) {
+    // The helper's chunks are its own whatever the timing: wait for them.
+    for (std::uint32_t done = helperDone_.load(std::memory_order_acquire); done != id;
+         done = helperDone_.load(std::memory_order_acquire)) {
+      helperDone_.wait(done, std::memory_order_acquire);
+    }
+  } else {
+    const std::uint64_t claim = claim_.load(std::memory_order_acquire);
+    // The chunks the helper did, unless it is still at one. A long scan in
+    // which it did none is a miss; a short one tells little either way.
+    const int theirs = static_cast<int>(claim >> 20 & kChunkMask) - mine -
+                       ((claim & kChunkMask) != kNoChunk ? 1 : 0);
+    if (theirs > 0) {
+      misses_ = 0;
+      backOff_ = 1;
+    } else if (mine >= kLongScan && ++misses_ == kMisses) {
+      misses_ = 0;
+      skip_ = backOff_;
+      backOff_ = std::min(2 * backOff_, kLongestBackOff);
+    }
+    // A chunk the helper has claimed and not finished: done here instead of
+    // waiting for it.
+    if ((claim & kChunkMask) != kNoChunk) {
+      doChunk(id, static_cast<int>(claim & kChunkMask), chunkRows, scan, steps);
+    }
   }
   const std::uint64_t best = best_.load(std::memory_order_acquire);
   // Later claims and offers of this scan fail.

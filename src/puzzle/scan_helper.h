@@ -3,6 +3,7 @@
 // start of each scan it joins, so that the calling thread never waits for
 // it: the two claim rows of the scan order from a shared counter, and the
 // calling thread does itself any rows the helper has claimed but not done.
+// (Tests may ask for alternate chunks instead, where it does wait.)
 #ifndef HARAVOIJA_PUZZLE_SCAN_HELPER_H_
 #define HARAVOIJA_PUZZLE_SCAN_HELPER_H_
 
@@ -13,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "puzzle/block_scan.h"
 #include "puzzle/scan_masks.h"
 
 namespace haravoija {
@@ -23,13 +25,17 @@ class ScanHelper {
   static bool canShare(const ScanJob& job);
 
   // Starts the thread with a copy of `masks`, made here so that the helper
-  // is ready at once; nullptr when no thread can be started.
-  static std::unique_ptr<ScanHelper> start(const ScanMasks& masks);
+  // is ready at once; nullptr when no thread can be started. With
+  // `alternate` the helper does the odd chunks of rows of every scan and the
+  // calling thread the even ones, then waits for the helper's.
+  // REQUIRES: every later change of `masks` is noted below, in order.
+  static std::unique_ptr<ScanHelper> start(const ScanMasks& masks, bool alternate);
   ScanHelper(const ScanHelper&) = delete;
   ScanHelper& operator=(const ScanHelper&) = delete;
   ~ScanHelper();
 
-  // The grid's changes since the copy, in order, from the calling thread.
+  // The grid's changes since the copy, in order.
+  // REQUIRES: called from the thread that calls scan(), between scans.
   void noteReset(int rowCount, int columnCount);
   void noteGrow();
   void noteWrite(int row, int column, unsigned char letter);
@@ -39,11 +45,11 @@ class ScanHelper {
   // are taken by other work, where waking it costs more than it gives.
   bool wanted();
 
-  // The best placement of the job sharing at least one letter, with the
-  // helper's help; row -1 when none. `masks` and `setup` are the calling
-  // thread's, in step with the noted changes and prepared for the job.
-  Placement scan(const ScanJob& job, const ScanMasks& masks, const ScanMasks::JobSetup& setup,
-                 long long& steps);
+  // The best placement of the scan's job sharing at least one letter, with
+  // the helper's help; row -1 when none.
+  // REQUIRES: `scan` is set up over the calling thread's masks, in step with
+  // the noted changes; canShare(scan.job()).
+  Placement scan(const BlockScan& scan, long long& steps);
 
   long long helperRows() const { return helperRows_.load(std::memory_order_relaxed); }
   long long helperSteps() const { return helperSteps_.load(std::memory_order_relaxed); }
@@ -57,18 +63,17 @@ class ScanHelper {
     int column;
   };
 
-  ScanHelper() = default;
+  explicit ScanHelper(bool alternate) : alternate_(alternate) {}
   void run(ScanMasks masks);
   // Moves the pending changes to the log; under the mutex.
   void handOver();
   // Claims chunks of rows of scan `id` until none is left; the number
   // claimed.
-  int work(bool helper, std::uint32_t id, int chunkRows, const ScanJob& job, const ScanMasks& masks,
-           const ScanMasks::JobSetup& setup, long long& steps);
-  void doChunk(std::uint32_t id, int chunk, int chunkRows, const ScanJob& job,
-               const ScanMasks& masks, const ScanMasks::JobSetup& setup, long long& steps);
+  int work(bool helper, std::uint32_t id, int chunkRows, const BlockScan& scan, long long& steps);
+  void doChunk(std::uint32_t id, int chunk, int chunkRows, const BlockScan& scan, long long& steps);
   void offer(std::uint32_t id, int shared, int scanRow, int key);
 
+  const bool alternate_;
   // The calling thread's changes not yet handed over.
   std::vector<Op> pending_;
   std::uint32_t lastId_ = 0;
@@ -98,6 +103,8 @@ class ScanHelper {
   std::atomic<std::uint64_t> best_{0};
   std::atomic<long long> helperRows_{0};
   std::atomic<long long> helperSteps_{0};
+  // The last scan whose chunks the helper has done (alternate chunks only).
+  std::atomic<std::uint32_t> helperDone_{0};
   std::thread thread_;
 };
 

@@ -11,9 +11,8 @@
 #include <vector>
 
 #include "puzzle/bit_rows.h"
+#include "puzzle/direction.h"
 #include "puzzle/grid.h"
-#include "puzzle/placement.h"
-#include "puzzle/scan_rows.h"
 
 namespace haravoija {
 
@@ -31,48 +30,44 @@ class ScanMasks {
   int emptyCount() const { return emptyCount_; }
   int letterCount(unsigned char letter) const { return letterCount_[letter]; }
 
+  // The Grid operations of the same names, on the copy and the masks.
+  // REQUIRES (reset): rowCount >= 0 and columnCount >= 0.
   void reset(int rowCount, int columnCount);
   void grow();
   // Writes a letter into an empty cell.
+  // REQUIRES: the cell lies in the grid and is empty; letter is not a space.
   void writeCell(int row, int column, unsigned char letter);
 
   // Makes the masks ready for words of `length` letters, among them
-  // `letters[0 .. length)`.
+  // `letters[0 .. length)`; the counts stay those of this length, kept in
+  // step through every change, until another length is prepared.
+  // REQUIRES: 1 <= length <= bits::kMaxLength.
   void prepare(const unsigned char* letters, int length);
 
   // Filled cells, at most kCountLimit, among the prepared window length of
   // cells from (row, column) along an orientation; cells outside the grid
-  // count as empty. Rows and columns within the grid.
+  // count as empty.
+  // REQUIRES: prepare() has been called; 0 <= orientation < 4; the cell lies
+  // in the grid.
   int filledInWindow(int orientation, int row, int column) const;
 
-  // Per direction of a job: where each letter's mask lies relative to a
-  // start, and the rows a start may be in.
-  struct DirectionSetup {
-    std::array<const std::uint64_t*, bits::kMaxLength> letterWords{};
-    // The bit within the word, and 63 minus it, in every lane.
-    std::array<bits::Block, bits::kMaxLength> lowShifts{};
-    std::array<bits::Block, bits::kMaxLength> highShifts{};
-    Step step;
-    int orientation = 0;
-    int windowRowOffset = 0;
-    int windowColumnOffset = 0;
-    int firstRow = 0;
-    int endRow = 0;
-  };
-  using JobSetup = std::array<DirectionSetup, 8>;
-  void setUp(const ScanJob& job, JobSetup& setup) const;
-
-  // The best start of the rows [from, to) of the job's scan order, found
-  // no earlier than `after` (a start better than `floor`, in this scan's
-  // order, if floor.shared > 0): the most shared letters, then the first.
-  // Only starts sharing at most length - 2 letters qualify. Adds the blocks
-  // of starts and the single starts tested to `steps`.
-  ScanBest bestInRows(const ScanJob& job, const JobSetup& setup, int from, int to, ScanBest floor,
-                      long long& steps) const;
-
-  // The first placement over empty cells only, in scan order; row -1 when
-  // there is none.
-  Placement firstEmpty(const ScanJob& job, const JobSetup& setup) const;
+  // The masks as the scan reads them. A cell (row, column) is bit
+  // bits::kPadBits + column of its row; rows reach bits::kPadRows beyond
+  // the grid above and below, and bits all of the blocks read from a start
+  // in the grid, with zero bits outside it.
+  // Words of 64 bits from one row of a mask to the next.
+  int rowWords() const { return stride_; }
+  // Row `row` of "empty or `letter`".
+  // REQUIRES: prepare() was given `letter` since the masks were made.
+  const std::uint64_t* fitsRow(unsigned char letter, int row) const {
+    return rowOf(fits_[letter], row);
+  }
+  // Row `row` of "at least k filled cells in the window" along an
+  // orientation, at the start of each window.
+  // REQUIRES: prepare() has been called; 1 <= k <= kCountLimit.
+  const std::uint64_t* countRow(int orientation, int k, int row) const {
+    return counts_.data() + countIndex(orientation, k, row);
+  }
 
  private:
   using Plane = std::vector<std::uint64_t>;
@@ -99,9 +94,6 @@ class ScanMasks {
                 kCountLimit +
             static_cast<std::size_t>(k - 1)) *
            static_cast<std::size_t>(stride_);
-  }
-  const std::uint64_t* countRow(int orientation, int k, int row) const {
-    return counts_.data() + countIndex(orientation, k, row);
   }
   std::uint64_t* countRow(int orientation, int k, int row) {
     return counts_.data() + countIndex(orientation, k, row);

@@ -19,6 +19,7 @@ inline constexpr int kMaxGridSide = 1000;
 // True when `text` writes `number` (not negative) in decimal digits that no
 // other digit adjoins. A message that states a limit is checked against its
 // constant with this at compile time, so that the two cannot drift apart.
+// REQUIRES: number >= 0.
 constexpr bool statesNumber(std::string_view text, int number) {
   char digits[12] = {};
   int length = 0;

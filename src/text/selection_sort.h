@@ -25,7 +25,9 @@ std::vector<std::size_t> selectionSortOrder(const std::vector<long long>& keys);
 // precede neither way. Same result convention as above.
 std::vector<std::size_t> precedesSelectionSortOrder(const std::vector<std::string>& words);
 
-// Rearranges `items` into `order` (as returned above, a permutation).
+// Rearranges `items` into `order`: element i becomes items[order[i]].
+// REQUIRES: order is a permutation of 0 .. items.size() - 1, as the sorts
+// above return.
 template <typename T>
 void applySortOrder(std::vector<T>& items, const std::vector<std::size_t>& order) {
   std::vector<T> sorted;

@@ -1,13 +1,11 @@
-// The scan of one row of starts: the starts that share letters, tested a
-// block of 256 at a time against the window counts and the letter masks,
-// and the first placement over empty cells.
-#include "puzzle/scan_rows.h"
+// The scan of rows of starts: the starts that share letters, tested a block
+// of 256 at a time against the window counts and the letter masks, and the
+// first placement over empty cells.
+#include "puzzle/block_scan.h"
 
 #include <algorithm>
 #include <bit>
 #include <cassert>
-
-#include "puzzle/scan_masks.h"
 
 namespace haravoija {
 namespace {
@@ -19,50 +17,36 @@ using bits::kLanes;
 using bits::kPadBits;
 using bits::readBlock;
 using bits::readShiftedBlock;
+constexpr int kCountLimit = ScanMasks::kCountLimit;
 
-struct Geometry {
-  int orientation;
-  int windowRowOffset;
-  int windowColumnOffset;
-};
-
-// Which count orientation a direction reads, and where its window starts
-// relative to the word's first letter.
-Geometry geometry(Direction direction, int length) {
-  const int back = length - 1;
-  switch (direction) {
-    case Direction::kRight:
-      return {0, 0, 0};
-    case Direction::kLeft:
-      return {0, 0, -back};
-    case Direction::kDown:
-      return {1, 0, 0};
-    case Direction::kUp:
-      return {1, -back, 0};
-    case Direction::kDownRight:
-      return {2, 0, 0};
-    case Direction::kUpLeft:
-      return {2, -back, -back};
-    case Direction::kDownLeft:
-      return {3, 0, 0};
-    case Direction::kUpRight:
-      return {3, -back, back};
+// Which count orientation a direction reads: the one whose step is its own
+// or the opposite.
+int orientationOf(Step step) {
+  for (int o = 0; o < 4; ++o) {
+    const Step along = ScanMasks::kOrientationStep[o];
+    if ((along.row == step.row && along.column == step.column) ||
+        (along.row == -step.row && along.column == -step.column)) {
+      return o;
+    }
   }
-  return {};
+  return 0;
 }
 
 }  // namespace
 
-void ScanMasks::setUp(const ScanJob& job, JobSetup& setup) const {
+void BlockScan::setUp(const ScanMasks& masks, const ScanJob& job) {
+  masks_ = &masks;
+  job_ = job;
   const int length = job.length;
   for (int d = 0; d < job.usedDirections; ++d) {
-    DirectionSetup& s = setup[static_cast<std::size_t>(d)];
-    const Direction direction = job.directions[static_cast<std::size_t>(d)];
-    const Geometry g = geometry(direction, length);
-    s.step = directionStep(direction);
-    s.orientation = g.orientation;
-    s.windowRowOffset = g.windowRowOffset;
-    s.windowColumnOffset = g.windowColumnOffset;
+    DirectionSetup& s = directions_[static_cast<std::size_t>(d)];
+    s.step = directionStep(job.directions[static_cast<std::size_t>(d)]);
+    s.orientation = orientationOf(s.step);
+    // Read against its orientation, the word's window starts at its last letter.
+    const Step along = ScanMasks::kOrientationStep[s.orientation];
+    const int back = along.row == s.step.row && along.column == s.step.column ? 0 : length - 1;
+    s.windowRowOffset = back * s.step.row;
+    s.windowColumnOffset = back * s.step.column;
     // Rows from which the word would leave the grid are skipped.
     s.firstRow = s.step.row < 0 ? length - 1 : 0;
     s.endRow = s.step.row > 0 ? job.rows - length + 1 : job.rows;
@@ -70,7 +54,7 @@ void ScanMasks::setUp(const ScanJob& job, JobSetup& setup) const {
       const int k = job.order[static_cast<std::size_t>(j)];
       const int offset = kPadBits + k * s.step.column;
       s.letterWords[static_cast<std::size_t>(j)] =
-          rowOf(fits_[job.letters[static_cast<std::size_t>(k)]], k * s.step.row) + (offset >> 6);
+          masks.fitsRow(job.letters[static_cast<std::size_t>(k)], k * s.step.row) + (offset >> 6);
       const std::uint64_t shift = static_cast<std::uint64_t>(offset & 63);
       s.lowShifts[static_cast<std::size_t>(j)] = Block{} + shift;
       s.highShifts[static_cast<std::size_t>(j)] = Block{} + (63 - shift);
@@ -98,8 +82,11 @@ Placement placementOf(const ScanJob& job, ScanBest best) {
 }
 
 HARAVOIJA_VECTOR_CLONES
-ScanBest ScanMasks::bestInRows(const ScanJob& job, const JobSetup& setup, int from, int to,
-                               ScanBest floor, long long& steps) const {
+ScanBest BlockScan::bestInRows(int from, int to, ScanBest floor, long long& steps) const {
+  const ScanJob& job = job_;
+  const ScanMasks& masks = *masks_;
+  const Grid& cells = masks.cells();
+  const std::ptrdiff_t stride = masks.rowWords();
   const int length = job.length;
   const int mostShared = length - 2;
   const int headLetters = job.headLetters;
@@ -120,7 +107,7 @@ ScanBest ScanMasks::bestInRows(const ScanJob& job, const JobSetup& setup, int fr
     }
   };
   for (int scanRow = from; scanRow < to; ++scanRow, advance()) {
-    const DirectionSetup& s = setup[static_cast<std::size_t>(direction)];
+    const DirectionSetup& s = directions_[static_cast<std::size_t>(direction)];
     if (row < s.firstRow || row >= s.endRow) continue;
     // A start here must beat the best known: with more shared letters if
     // that lies in an earlier row, with as many if in a later one. A
@@ -131,13 +118,13 @@ ScanBest ScanMasks::bestInRows(const ScanJob& job, const JobSetup& setup, int fr
       if (known.scanRow < scanRow && known.shared == mostShared) break;
       need = known.shared + (known.scanRow < scanRow ? 1 : 0);
     }
-    const std::ptrdiff_t rowShift = row * static_cast<std::ptrdiff_t>(stride_);
+    const std::ptrdiff_t rowShift = row * stride;
     const int windowRow = row + s.windowRowOffset;
     const int windowBit = kPadBits + s.windowColumnOffset;
-    // "At least k" for k = 1 .. kCountLimit, one row after the other.
-    const std::uint64_t* counts = countRow(s.orientation, 1, windowRow);
+    // "At least k filled cells"; past kCountLimit the masks say only "at
+    // least kCountLimit", which keeps every start that has more.
     auto atLeast = [&](int k) {
-      return counts + static_cast<std::size_t>(std::min(k, kCountLimit) - 1) * stride_;
+      return masks.countRow(s.orientation, std::min(k, kCountLimit), windowRow);
     };
     const std::uint64_t* enough = atLeast(need);
     const std::uint64_t* tooFull = mostShared < kCountLimit ? atLeast(mostShared + 1) : nullptr;
@@ -171,41 +158,18 @@ ScanBest ScanMasks::bestInRows(const ScanJob& job, const JobSetup& setup, int fr
       // well-predicted branch; a loop would mispredict its end.
       static_assert(ScanJob::kMostHeadLetters == 12);
       switch (headLetters) {
-        case 12:
-          andLetter(11);
-          [[fallthrough]];
-        case 11:
-          andLetter(10);
-          [[fallthrough]];
-        case 10:
-          andLetter(9);
-          [[fallthrough]];
-        case 9:
-          andLetter(8);
-          [[fallthrough]];
-        case 8:
-          andLetter(7);
-          [[fallthrough]];
-        case 7:
-          andLetter(6);
-          [[fallthrough]];
-        case 6:
-          andLetter(5);
-          [[fallthrough]];
-        case 5:
-          andLetter(4);
-          [[fallthrough]];
-        case 4:
-          andLetter(3);
-          [[fallthrough]];
-        case 3:
-          andLetter(2);
-          [[fallthrough]];
-        case 2:
-          andLetter(1);
-          [[fallthrough]];
-        default:
-          break;
+        case 12: andLetter(11); [[fallthrough]];
+        case 11: andLetter(10); [[fallthrough]];
+        case 10: andLetter(9); [[fallthrough]];
+        case 9: andLetter(8); [[fallthrough]];
+        case 8: andLetter(7); [[fallthrough]];
+        case 7: andLetter(6); [[fallthrough]];
+        case 6: andLetter(5); [[fallthrough]];
+        case 5: andLetter(4); [[fallthrough]];
+        case 4: andLetter(3); [[fallthrough]];
+        case 3: andLetter(2); [[fallthrough]];
+        case 2: andLetter(1); [[fallthrough]];
+        default: break;
       }
       for (int j = headLetters; j < length && !isZero(starts); j += 2) {
         andLetter(j);
@@ -227,11 +191,11 @@ ScanBest ScanMasks::bestInRows(const ScanJob& job, const JobSetup& setup, int fr
           // Every cell of a start left fits: the filled ones are shared.
           int shared = 0;
           for (int k = 0; k < length; ++k) {
-            shared += cells_.cell(row + k * s.step.row, column + k * s.step.column) !=
+            shared += cells.cell(row + k * s.step.row, column + k * s.step.column) !=
                       static_cast<unsigned char>(kEmptyCell);
           }
           assert(std::min(shared, kCountLimit) ==
-                 filledInWindow(s.orientation, windowRow, column + s.windowColumnOffset));
+                 masks.filledInWindow(s.orientation, windowRow, column + s.windowColumnOffset));
           if (shared > mostShared || shared < need) continue;
           const int key = column >= job.firstColumn ? column - job.firstColumn
                                                     : column + job.columns - job.firstColumn;
@@ -255,9 +219,10 @@ ScanBest ScanMasks::bestInRows(const ScanJob& job, const JobSetup& setup, int fr
   return found;
 }
 
-Placement ScanMasks::firstEmpty(const ScanJob& job, const JobSetup& setup) const {
+Placement BlockScan::firstEmpty() const {
+  const ScanJob& job = job_;
   for (int d = 0; d < job.usedDirections; ++d) {
-    const DirectionSetup& s = setup[static_cast<std::size_t>(d)];
+    const DirectionSetup& s = directions_[static_cast<std::size_t>(d)];
     // Starts whose word stays within the grid's columns.
     const int lowColumn = s.step.column < 0 ? job.length - 1 : 0;
     const int endColumn = s.step.column > 0 ? job.columns - job.length + 1 : job.columns;
@@ -266,7 +231,7 @@ Placement ScanMasks::firstEmpty(const ScanJob& job, const JobSetup& setup) const
     int row = job.firstRow;
     for (int i = 0; i < job.rows; ++i, row = row + 1 == job.rows ? 0 : row + 1) {
       if (row < s.firstRow || row >= s.endRow) continue;
-      const std::uint64_t* someFilled = countRow(s.orientation, 1, row + s.windowRowOffset);
+      const std::uint64_t* someFilled = masks_->countRow(s.orientation, 1, row + s.windowRowOffset);
       const int windowBit = kPadBits + s.windowColumnOffset;
       for (const auto& segment : segments) {
         for (int c0 = segment[0]; c0 < segment[1]; c0 += 64) {
