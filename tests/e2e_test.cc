@@ -54,7 +54,7 @@ TEST(E2eTest, CommandLine) {
       {{"-H"}, help},           {{"--help"}, help},      {{"-?"}, help},
       {{"/?"}, help},           {{"-x"}, error},         {{"--HELP"}, error},
       {{"puuttuu.txt"}, error}, {{"kansio.txt"}, error}, {{"sanat.txt", "x"}, error},
-      {{"-h"}, badName},
+      {{"-h"}, badName},        {{"--version"}, error},
   };
   for (const auto& [args, expected] : cases) {
     const RunResult run = runBinary(args, "", dir.path());

@@ -13,6 +13,7 @@
 #include "output/key_text.h"
 #include "text/letters.h"
 #include "text/limits.h"
+#include "version.h"
 
 namespace haravoija {
 namespace {
@@ -25,6 +26,7 @@ static_assert(statesNumber(kTooLarge, kMaxGridSide));
 
 struct Options {
   bool help = false;
+  bool version = false;
   bool json = false;
   std::optional<std::string> output;
   std::vector<std::string> pages;
@@ -43,6 +45,8 @@ Options parseOptions(const std::vector<std::string>& args, const Console& consol
       onlyPages = true;
     } else if (arg == "-h" || arg == "--help") {
       options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
     } else if (arg == "--json") {
       options.json = true;
     } else if (arg == "-o") {
@@ -58,7 +62,7 @@ Options parseOptions(const std::vector<std::string>& args, const Console& consol
       return options;
     }
   }
-  if (options.help) return options;
+  if (options.help || options.version) return options;
   if (options.pages.empty()) {
     options.problem = "anna ainakin yksi ristikkosivu";
   } else if (options.output && options.pages.size() > 1) {
@@ -183,6 +187,7 @@ std::string keyHelpText() {
          "  --json       ratkaisu JSON-muodossa vakiotulosteeseen ruudulla\n"
          "               n\204ytett\204v\204n ratkaisun sijaan\n"
          "  -h, --help   t\204m\204 ohje\n"
+         "  --version    ohjelman versio\n"
          "\n"
          "Paluuarvo on 0, kun kaikki sivut onnistuivat, 1, jos jokin sivu\n"
          "ep\204onnistui, ja 2, jos komentorivi\204 ei ymm\204rretty.\n";
@@ -197,6 +202,10 @@ int runKeyProgram(const std::vector<std::string>& args, KeyEnvironment& env) {
   }
   if (options.help) {
     env.console.lines(keyHelpText());
+    return kKeyDone;
+  }
+  if (options.version) {
+    env.console.line(std::string(kName) + " " + HARAVOIJA_VERSION);
     return kKeyDone;
   }
   KeyRun run(options, env);

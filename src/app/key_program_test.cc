@@ -60,7 +60,8 @@ const std::string kHelp =
     "               -o - kirjoittaa sivun vakiotulosteeseen\n"
     "  --json       ratkaisu JSON-muodossa vakiotulosteeseen ruudulla\n"
     "               n\204ytett\204v\204n ratkaisun sijaan\n"
-    "  -h, --help   t\204m\204 ohje\n\n"
+    "  -h, --help   t\204m\204 ohje\n"
+    "  --version    ohjelman versio\n\n"
     "Paluuarvo on 0, kun kaikki sivut onnistuivat, 1, jos jokin sivu\n"
     "ep\204onnistui, ja 2, jos komentorivi\204 ei ymm\204rretty.\n";
 
@@ -121,6 +122,7 @@ TEST(KeyProgramTest, ShowsEachKeyOrItsJsonAndSavesItsPageOrRefusesTheCommandLine
       {{"--json", "puuttuu.html", "puuttuu.html"}, {kKeyPageFailed, "[\n]\n", missing + missing}},
       {{"a.html", "-h"}, {kKeyDone, kHelp}},
       {{"--help"}, {kKeyDone, kHelp}},
+      {{"--version", "puuttuu.html"}, {kKeyDone, "haravoija-ratkaisu 1.2\n"}},
       {{}, {kKeyUsageError, "", usage("anna ainakin yksi ristikkosivu")}},
       {{"-x", "a.html"}, {kKeyUsageError, "", usage("tuntematon valitsin -x")}},
       {{"a.html", "-o"}, {kKeyUsageError, "", usage("valitsin -o tarvitsee tiedostonimen")}},

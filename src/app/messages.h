@@ -7,10 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "version.h"
+
 namespace haravoija {
 
 // The banner that opens both the welcome text and the help text.
-inline constexpr std::string_view kBannerLine = "                       Haravoija v. 1.2 ";
+inline constexpr std::string_view kBannerLine =
+    "                       Haravoija v. " HARAVOIJA_VERSION " ";
 // The 79 hyphens that close the welcome text and frame the help screen.
 inline constexpr std::string_view kRule =
     "-------------------------------------------------------------------------------";
