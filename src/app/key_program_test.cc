@@ -122,6 +122,7 @@ TEST(KeyProgramTest, ShowsEachKeyOrItsJsonAndSavesItsPageOrRefusesTheCommandLine
       {{"--json", "puuttuu.html", "puuttuu.html"}, {kKeyPageFailed, "[\n]\n", missing + missing}},
       {{"a.html", "-h"}, {kKeyDone, kHelp}},
       {{"--help"}, {kKeyDone, kHelp}},
+      {{"--version"}, {kKeyDone, "haravoija-ratkaisu 1.2\n"}},
       {{"--version", "puuttuu.html"}, {kKeyDone, "haravoija-ratkaisu 1.2\n"}},
       {{}, {kKeyUsageError, "", usage("anna ainakin yksi ristikkosivu")}},
       {{"-x", "a.html"}, {kKeyUsageError, "", usage("tuntematon valitsin -x")}},
