@@ -1,147 +1,50 @@
 // The answer-key command: options, one page after another, messages.
 #include "app/key_program.h"
 
-#include <memory>
 #include <optional>
-#include <string_view>
 #include <variant>
 
 #include "key/answer_key.h"
-#include "key/puzzle_page.h"
 #include "output/key_json.h"
 #include "output/key_page.h"
 #include "output/key_text.h"
-#include "text/letters.h"
-#include "text/limits.h"
-#include "version.h"
 
 namespace haravoija {
 namespace {
 
-constexpr std::string_view kName = "haravoija-ratkaisu";
-constexpr std::string_view kKeySuffix = "-ratkaisu.html";
-constexpr std::string_view kTooLarge =
-    "sivu on suurempi kuin Haravoijan ristikkosivut (ruudukko enint\204\204n 1000 x 1000)";
-static_assert(statesNumber(kTooLarge, kMaxGridSide));
-
-struct Options {
-  bool help = false;
-  bool version = false;
-  bool json = false;
-  std::optional<std::string> output;
-  std::vector<std::string> pages;
-  // Set when the command line cannot be understood: what is wrong (CP850).
-  std::string problem;
-};
-
-Options parseOptions(const std::vector<std::string>& args, const Console& console) {
-  Options options;
-  bool onlyPages = false;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (onlyPages || arg.size() < 2 || arg[0] != '-') {
-      options.pages.push_back(arg);
-    } else if (arg == "--") {
-      onlyPages = true;
-    } else if (arg == "-h" || arg == "--help") {
-      options.help = true;
-    } else if (arg == "--version") {
-      options.version = true;
-    } else if (arg == "--json") {
-      options.json = true;
-    } else if (arg == "-o") {
-      if (i + 1 == args.size()) {
-        options.problem = "valitsin -o tarvitsee tiedostonimen";
-        return options;
-      }
-      options.output = args[++i];
-    } else if (arg.rfind("-o", 0) == 0) {
-      options.output = arg.substr(2);
-    } else {
-      options.problem = "tuntematon valitsin " + console.toProgramText(arg);
-      return options;
-    }
-  }
-  if (options.help || options.version) return options;
-  if (options.pages.empty()) {
-    options.problem = "anna ainakin yksi ristikkosivu";
-  } else if (options.output && options.pages.size() > 1) {
-    options.problem = "valitsin -o sopii vain yhden ristikkosivun kanssa";
-  } else if (options.output && *options.output == "-" && options.json) {
-    options.problem = "valitsimet --json ja -o - eiv\204t sovi yhteen";
-  } else if (options.output && options.output->empty()) {
-    options.problem = "valitsin -o tarvitsee tiedostonimen";
-  }
-  return options;
-}
-
-std::string_view pageErrorText(PageError error) {
-  switch (error) {
-    case PageError::kNone: break;
-    case PageError::kReadFailed: return "tiedoston lukeminen ep\204onnistui";
-    case PageError::kNotAPage: return "tiedosto ei ole Haravoijan tallentama ristikkosivu";
-    case PageError::kNoGrid: return "sivulla ei ole kirjainruudukkoa";
-    case PageError::kDamagedGrid: return "sivun kirjainruudukko on vioittunut";
-    case PageError::kUnequalRows: return "ruudukon rivit ovat eri pituisia";
-    case PageError::kTruncated: return "sivu loppuu kesken";
-    case PageError::kNoWords: return "sivulla ei ole sanoja";
-    case PageError::kDamagedWords: return "sivun sanalista on vioittunut";
-    case PageError::kTooLarge: return kTooLarge;
-  }
-  return "";
-}
-
-// The key's name beside the page: ".html" or ".htm" (any case) replaced.
-// Built with append: GCC 12 warns falsely about operator+ here at -O3.
-std::string keyFileName(const std::string& page) {
-  std::string name = page;
-  for (const std::string_view extension : {".html", ".htm"}) {
-    if (page.size() > extension.size() &&
-        toUpperText(page.substr(page.size() - extension.size())) == toUpperText(extension)) {
-      name.resize(page.size() - extension.size());
-      break;
-    }
-  }
-  name.append(kKeySuffix);
-  return name;
-}
+constexpr PageCommand kCommand{"haravoija-ratkaisu", "-ratkaisu.html", "ratkaisusivu",
+                               "ratkaisusivua", "--json"};
 
 class KeyRun {
  public:
-  KeyRun(const Options& options, KeyEnvironment& env) : options_(options), env_(env) {}
+  KeyRun(const PageOptions& options, KeyEnvironment& env)
+      : options_(options), env_(env), run_(kCommand, options, env) {}
 
+  int pages() {
+    const int status = run_.forEachPage([this](const std::string& name) { return page(name); });
+    finishJson();
+    return status;
+  }
+
+ private:
   // The key of one page; false when it failed (reported).
   bool page(const std::string& name) {
-    const std::string shown = env_.console.toProgramText(name);
-    const std::unique_ptr<InputFile> file = env_.files.openForReading(name);
-    if (!file) return fail(shown, "tiedostoa ei voi avata");
-    const PageReading reading = readPuzzlePage(*file);
-    if (reading.error != PageError::kNone) return fail(shown, pageErrorText(reading.error));
-    const KeyOutcome outcome = solvePage(reading.page);
+    const std::optional<PuzzlePage> puzzle = run_.read(name);
+    if (!puzzle) return false;
+    const KeyOutcome outcome = solvePage(*puzzle);
     if (std::holds_alternative<TooManyOccurrences>(outcome)) {
-      return fail(shown, "sanat l\224ytyv\204t ruudukosta liian monta kertaa");
+      return run_.fail(name, "sanat l\224ytyv\204t ruudukosta liian monta kertaa");
     }
     const AnswerKey& key = std::get<AnswerKey>(outcome);
-    const std::string output = options_.output.value_or(keyFileName(name));
-    const std::string document = keyPage(reading.page, key);
-    if (output == "-") {
-      env_.console.writeBytes(document);
-      return true;
-    }
-    if (output == name) {
-      return fail(shown, "ratkaisusivu korvaisi ristikkosivun; anna toinen nimi valitsimella -o");
-    }
-    const std::string shownOutput = env_.console.toProgramText(output);
-    if (!env_.files.replaceFile(output, document)) {
-      return fail(shown, "ratkaisusivua ei voitu tallentaa tiedostoon " + shownOutput);
-    }
-    if (options_.json) {
-      json_.push_back(keyJson(reading.page, key));
+    const PageRun::Delivery delivery = run_.deliver(name, keyPage(*puzzle, key));
+    if (delivery != PageRun::Delivery::kFile) return delivery != PageRun::Delivery::kFailed;
+    if (options_.ownSwitch) {
+      json_.push_back(keyJson(*puzzle, key));
     } else {
       if (shownKeys_++ > 0) env_.console.emptyLine();
-      env_.console.lines(keyText(reading.page, key));
+      env_.console.lines(keyText(*puzzle, key));
       env_.console.emptyLine();
-      env_.console.line("Ratkaisusivu tallennettu tiedostoon " + shownOutput + ".");
+      env_.console.line(run_.savedLine(name));
     }
     return true;
   }
@@ -149,7 +52,7 @@ class KeyRun {
   // The JSON of the pages done: one object for one page named, an array
   // for several.
   void finishJson() {
-    if (!options_.json) return;
+    if (!options_.ownSwitch) return;
     if (options_.pages.size() == 1) {
       if (!json_.empty()) env_.console.writeBytes(json_.front() + "\n");
       return;
@@ -159,14 +62,9 @@ class KeyRun {
     env_.console.writeBytes(array + "\n]\n");
   }
 
- private:
-  bool fail(const std::string& shownName, std::string_view what) {
-    env_.errors.line(std::string(kName) + ": " + shownName + ": " + std::string(what));
-    return false;
-  }
-
-  const Options& options_;
+  const PageOptions& options_;
   KeyEnvironment& env_;
+  PageRun run_;
   std::vector<std::string> json_;
   int shownKeys_ = 0;
 };
@@ -194,27 +92,13 @@ std::string keyHelpText() {
 }
 
 int runKeyProgram(const std::vector<std::string>& args, KeyEnvironment& env) {
-  const Options options = parseOptions(args, env.console);
-  if (!options.problem.empty()) {
-    env.errors.line(std::string(kName) + ": " + options.problem);
-    env.errors.line("Ohje: haravoija-ratkaisu --help");
-    return kKeyUsageError;
+  PageOptions options = parsePageOptions(args, kCommand, env.console);
+  if (options.problem.empty() && options.ownSwitch && options.output == "-") {
+    options.problem = "valitsimet --json ja -o - eiv\204t sovi yhteen";
   }
-  if (options.help) {
-    env.console.lines(keyHelpText());
-    return kKeyDone;
-  }
-  if (options.version) {
-    env.console.line(std::string(kName) + " " + HARAVOIJA_VERSION);
-    return kKeyDone;
-  }
-  KeyRun run(options, env);
-  int status = kKeyDone;
-  for (const std::string& page : options.pages) {
-    if (!run.page(page)) status = kKeyPageFailed;
-  }
-  run.finishJson();
-  return status;
+  if (!options.problem.empty()) return reportUsageError(kCommand, options.problem, env.errors);
+  if (answerHelpOrVersion(options, kCommand, keyHelpText(), env.console)) return kKeyDone;
+  return KeyRun(options, env).pages();
 }
 
 }  // namespace haravoija

@@ -6,22 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "app/console.h"
-#include "env/file_system.h"
+#include "app/page_command.h"
 
 namespace haravoija {
 
-struct KeyEnvironment {
-  Console& console;  // standard output
-  Console& errors;   // standard error
-  FileSystem& files;
-};
+using KeyEnvironment = PageCommandEnvironment;
 
-// Exit statuses: every page done, some page failed, a command line that
-// could not be understood.
-inline constexpr int kKeyDone = 0;
-inline constexpr int kKeyPageFailed = 1;
-inline constexpr int kKeyUsageError = 2;
+inline constexpr int kKeyDone = kPagesDone;
+inline constexpr int kKeyPageFailed = kSomePageFailed;
+inline constexpr int kKeyUsageError = kUsageError;
 
 // The text of -h and --help (CP850, lines ending in "\n").
 std::string keyHelpText();
