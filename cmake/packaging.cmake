@@ -71,12 +71,14 @@ set(CPACK_PACKAGE_DESCRIPTION
 teachers, parents and club leaders. It hides them in a letter grid, in all
 eight directions or, for children, only rightwards and downwards, fills the
 other cells with random letters or a hidden phrase and saves a printable
-HTML page. haravoija-ratkaisu makes the answer key of a saved page. The
-programs speak Finnish.
+HTML page. haravoija-ratkaisu makes the answer key of a saved page, and
+haravoija-peli a page on which it is solved in the browser. The programs
+speak Finnish.
 
 Haravoija laatii sanahakuristikoita antamistasi sanoista ja tallentaa ne
 tulostettaviksi HTML-sivuiksi. haravoija-ratkaisu tekee tallennetusta
-ristikosta ratkaisusivun.")
+ristikosta ratkaisusivun ja haravoija-peli selaimessa ratkaistavan
+pelisivun.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -82,6 +82,8 @@ haravoija /usr/share/$package/elaimet.txt >/dev/null
 [ -s out.html ] || fail "haravoija wrote no out.html"
 haravoija-ratkaisu --json out.html >key.json
 [ -s out-ratkaisu.html ] || fail "haravoija-ratkaisu wrote no key page"
+[ "$(haravoija-peli --version)" = "haravoija-peli $version" ] || fail "haravoija-peli --version"
+haravoija-peli out.html >/dev/null && [ -s out-peli.html ] || fail "haravoija-peli wrote no page"
 # Every word of the list is on the page and found in its grid.
 words=$(wc -w </usr/share/$package/elaimet.txt)
 [ "$(grep -o '"word":' key.json | wc -l)" -eq "$words" ] || fail "the key lists other words"

@@ -1,9 +1,10 @@
 #!/bin/sh
 # Makes the README's files: doc/esimerkki.png (the batch run's page of
 # examples/elaimet.txt in headless chromium), examples/elaimet-ristikko.html
-# (the same words in the dialogue) and doc/ratkaisu.png (page 2 of its answer
-# key). The clock is fixed with faketime, so a program makes the same files.
-# Usage: tests/browser/readme_files.sh [BINARY]   (haravoija-ratkaisu beside it)
+# (the same words in the dialogue), doc/ratkaisu.png (page 2 of its answer
+# key) and doc/peli.png (its playable page half solved). The clock is fixed
+# with faketime, so a program makes the same files.
+# Usage: tests/browser/readme_files.sh [BINARY]   (the other two commands beside it)
 set -eu
 cd "$(dirname "$0")/../.."
 binary=$(realpath "${1:-build/release/haravoija}")
@@ -29,4 +30,5 @@ cp examples/elaimet-ristikko.html "$work/"
 sed 's|</head>|<style>#tehtava { display: none; }</style></head>|' \
   "$work/elaimet-ristikko-ratkaisu.html" >"$work/sivu2.html"
 /usr/bin/python3 tests/browser/driver.py "$work/sivu2.html" doc/ratkaisu.png 700 960
-ls -l doc/esimerkki.png examples/elaimet-ristikko.html doc/ratkaisu.png
+/usr/bin/python3 tests/browser/play_picture.py "$(dirname "$binary")"
+ls -l doc/esimerkki.png examples/elaimet-ristikko.html doc/ratkaisu.png doc/peli.png

@@ -1,0 +1,76 @@
+// The play command on an in-memory disk: where pages go, messages, statuses.
+#include "app/play_program.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes.h"
+#include "output/document.h"
+#include "puzzle/grid.h"
+
+namespace haravoija {
+namespace {
+
+struct Outcome {
+  int status = 0;
+  std::string out = "";
+  std::string err = "";
+  std::vector<std::string> saves = {};
+};
+
+TEST(PlayProgramTest, WritesAPageBesideEachOrWhereToldAndReportsTheRest) {
+  const std::string puzzle = puzzleDocument(Grid{{"KISSA"}, {"kissa"}, ""}, "Kissa");
+  const auto run = [&](std::vector<std::string> args, std::string* written = nullptr) {
+    testing::FakeConsole out;
+    testing::FakeConsole err;
+    testing::FakeFileSystem disk;
+    disk.files = {{"a.html", puzzle}, {"B.Htm", puzzle}, {"c.txt", "kissa\n"}};
+    args.insert(args.begin(), "haravoija-peli");
+    PageCommandEnvironment env{out.console(), err.console(), disk};
+    const int status = runPlayProgram(args, env);
+    if (written != nullptr) *written = disk.files["a-peli.html"];
+    return Outcome{status, out.output(), err.output(), disk.saveRequests};
+  };
+  const auto saved = [](const std::string& name) {
+    return "Pelisivu tallennettu tiedostoon " + name + ".\n";
+  };
+  const std::string usage = "Ohje: haravoija-peli --help\n";
+  const std::vector<std::pair<std::vector<std::string>, Outcome>> cases = {
+      {{"a.html", "c.txt", "B.Htm"},
+       {kSomePageFailed,
+        saved("a-peli.html") + saved("B-peli.html"),
+        "haravoija-peli: c.txt: tiedosto ei ole Haravoijan tallentama ristikkosivu\n",
+        {"a-peli.html", "B-peli.html"}}},
+      {{"-o", "peli.html", "a.html"}, {kPagesDone, saved("peli.html"), "", {"peli.html"}}},
+      {{"a.html", "-o", "a.html"},
+       {kSomePageFailed, "",
+        "haravoija-peli: a.html: pelisivu korvaisi ristikkosivun; anna toinen nimi valitsimella "
+        "-o\n"}},
+      {{"--json", "a.html"},
+       {kUsageError, "", "haravoija-peli: tuntematon valitsin --json\n" + usage}},
+      {{}, {kUsageError, "", "haravoija-peli: anna ainakin yksi ristikkosivu\n" + usage}},
+      {{"-h"}, {kPagesDone, playHelpText()}},
+      {{"--version", "a.html"}, {kPagesDone, "haravoija-peli 1.2\n"}},
+  };
+  for (const auto& [args, expected] : cases) {
+    SCOPED_TRACE(::testing::PrintToString(args));
+    const Outcome outcome = run(args);
+    EXPECT_EQ(outcome.status, expected.status);
+    EXPECT_EQ(outcome.out, expected.out);
+    EXPECT_EQ(outcome.err, expected.err);
+    EXPECT_EQ(outcome.saves, expected.saves);
+  }
+  EXPECT_TRUE(
+      playHelpText().starts_with("K\204ytt\224: haravoija-peli [-o TIEDOSTO] RISTIKKO.html"));
+  // The page itself, saved or on standard output.
+  std::string written;
+  run({"a.html"}, &written);
+  EXPECT_TRUE(written.starts_with("<!DOCTYPE html>\n")) << written;
+  EXPECT_NE(written.find("<li data-word=\"Kissa\">"), std::string::npos);
+  EXPECT_EQ(run({"-o", "-", "a.html"}).out, written);
+}
+
+}  // namespace
+}  // namespace haravoija

@@ -1,0 +1,53 @@
+// The playable page: the puzzle's content escaped into markup only, every
+// cell and word findable, and the phrase present only as its digest.
+#include "output/play_page.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace haravoija {
+namespace {
+
+std::size_t count(const std::string& text, const std::string& part) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+    ++n;
+  }
+  return n;
+}
+
+TEST(PlayPageTest, EscapesTheWorstAPageCanHoldAndKeepsThePhraseOut) {
+  // A title, cells and a phrase that would end the script or the markup.
+  const PuzzlePage page{"Tom & \"Jerry\" <3 </script><b>\216",
+                        {"K<&", "\216\"A"},
+                        {"K\204", "Aa"},
+                        "Hyv\204\204 p\204iv\204\204"};
+  const std::string out = playPage(page);
+  const std::string title = "Tom &amp; &quot;Jerry&quot; &lt;3 &lt;/script&gt;&lt;b&gt;\303\204";
+  EXPECT_NE(out.find("<title>" + title + "</title>"), std::string::npos);
+  EXPECT_NE(out.find("<h1>" + title + "</h1>"), std::string::npos);
+  EXPECT_EQ(count(out, "</script"), 1u);
+  EXPECT_EQ(count(out, "<b>"), 0u);
+  EXPECT_NE(out.find("<span data-row=\"1\" data-column=\"2\">&lt;</span>"
+                     "<span data-row=\"1\" data-column=\"3\">&amp;</span>\n"
+                     "<span data-row=\"2\" data-column=\"1\">\303\204</span>"
+                     "<span data-row=\"2\" data-column=\"2\">&quot;</span>"),
+            std::string::npos);
+  EXPECT_NE(out.find("<li data-word=\"K\303\244\">K\303\244</li>\n<li data-word=\"Aa\">Aa</li>"),
+            std::string::npos);
+  EXPECT_NE(out.find("data-rows=\"2\" data-columns=\"3\""), std::string::npos);
+  // HYVÄÄPÄIVÄÄ in UTF-8, digested elsewhere.
+  EXPECT_NE(
+      out.find("data-hash=\"78ae7237de42ca8545da2db91100e0ccea4b9557a18a6ce1a0699b7304bf52ca\""),
+      std::string::npos);
+  EXPECT_EQ(out.find("yv\303\244\303\244"), std::string::npos);
+  EXPECT_EQ(out.find("YV\303\204\303\204"), std::string::npos);
+
+  PuzzlePage plain = page;
+  plain.phrase.reset();
+  EXPECT_EQ(playPage(plain).find("data-hash"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace haravoija

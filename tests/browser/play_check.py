@@ -1,0 +1,258 @@
+"""The playable page in headless chromium, played as a solver would.
+
+The real programs make the puzzles: a batch run whose title (the word
+file's name) holds & < > quotes and </script>, a children's puzzle from
+piped answers, and from a scripted dialogue a fixed size that leaves words
+out, a hidden phrase and a 57 x 57 grid. `haravoija-ratkaisu --json`
+gives each word's true place and `haravoija-peli` the page. On each page
+words are marked along their places by mouse (both ways), touch and
+keyboard; a tap, a wrong line and a word found again must change nothing;
+a reload keeps the progress and "Aloita alusta" clears it; with all found
+the letters of no word, the time and the phrase check show; print media
+hides the outlines and buttons.
+
+Usage: play_check.py BUILD_DIR [WORK_DIR]. One line per page; exits 1 on
+any failure.
+"""
+
+import json
+import pathlib
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+import driver
+import program
+
+EXAMPLES = pathlib.Path(__file__).resolve().parents[2] / "examples"
+NASTY = 'Tom & "Jerry\'s" <b></script>/elaimet.txt'
+# The children's puzzle from answers piped in: title, words, difficulty 2,
+# the smallest size, random letters, save under the title, quit.
+CHILDREN = "lasten\n+koulu.txt\nL\n2\n1\n1\n1\n\n5\n"
+# (case, title, word list, words imported, size answers, hidden phrase)
+DIALOGUES = [("kiintea", "kiintea", "elaimet.txt", 30, ("2", "6", "6"), None),
+             ("lause", "koulu 10", "koulu.txt", 8, ("2", "10", "10"), "Kiitos & näkemiin <3"),
+             ("57x57", "sanat 57", "sanat-1000.txt", 320, ("2", "57", "57"), None)]
+STATE = ("[document.getElementById('laskuri').textContent,"
+         " document.querySelectorAll('#merkit .sana').length,"
+         " document.querySelectorAll('#sanat .loydetty').length]")
+PRINTED = ("[...document.querySelectorAll('#merkit, button, #valmis, .tila')]"
+           ".filter(e => getComputedStyle(e).display !== 'none').length"
+           " + [...document.querySelectorAll('.loydetty')]"
+           ".filter(e => getComputedStyle(e).textDecorationLine !== 'none').length")
+
+
+class Failure(Exception):
+    pass
+
+
+def expect(what, got, wanted):
+    if got != wanted:
+        raise Failure("%s: %r, expected %r" % (what, got, wanted))
+
+
+def run(args, folder, answers=None):
+    done = subprocess.run([str(a) for a in args], cwd=folder, env=program.ENV,
+                          capture_output=True, input=answers.encode("cp850") if answers else None,
+                          timeout=program.SECONDS)
+    if done.returncode != 0:
+        raise Failure("%s: status %d: %s" % (args[0], done.returncode, done.stderr[-500:]))
+    return done.stdout
+
+
+def make_pages(binary, work):
+    """(case, saved page) for each puzzle."""
+    pages = [("normaali", program.batch(binary, work / "normaali", EXAMPLES / "elaimet.txt",
+                                        NASTY)[0])]
+    (work / "lasten").mkdir()
+    shutil.copyfile(EXAMPLES / "koulu.txt", work / "lasten" / "koulu.txt")
+    run([binary], work / "lasten", CHILDREN)
+    pages.append(("lasten", work / "lasten" / "Lasten.html"))
+    for case, title, words, count, size, phrase in DIALOGUES:
+        (work / case).mkdir()
+        shutil.copyfile(EXAMPLES / words, work / case / words)
+        pages.append((case, program.dialogue(binary, work / case, title,
+                                             ["+%s %d" % (words, count)], size,
+                                             "2" if phrase else "1", phrase)[0]))
+    return pages
+
+
+class Solver:
+    """One page in the browser, and the gestures that draw lines on it."""
+
+    def __init__(self, browser, page, key):
+        self.browser, self.page, self.key = browser, page, key
+        self.rows, self.columns = key["rows"], key["columns"]
+
+    def open(self, reload=False):
+        self.browser.reload() if reload else self.browser.open(self.page)
+        self.box = self.browser.evaluate(
+            "(r => [r.left, r.top, r.width, r.height])"
+            "(document.getElementById('ruudukko').getBoundingClientRect())")
+
+    def point(self, cell, along=(0, 0), off=0.0):
+        """Screen point of a cell's centre (row, column from 1), moved by
+        `off` cells across the direction `along`."""
+        left, top, width, height = self.box
+        r = cell[0] - 0.5 + off * along[1]
+        c = cell[1] - 0.5 - off * along[0]
+        return left + c * width / self.columns, top + r * height / self.rows
+
+    def state(self):
+        return self.browser.evaluate(STATE)
+
+    def expect_found(self, k, what):
+        expect(what, self.state(), ["%d / %d sanaa löydetty" % (k, len(self.key["words"])), k, k])
+
+    def drag(self, start, end, touch=False):
+        """From the centre of start to end, wandering off the line on the
+        way and letting go a little past the end."""
+        steps = max(abs(end[0] - start[0]), abs(end[1] - start[1])) or 1
+        step = ((end[0] - start[0]) / steps, (end[1] - start[1]) / steps)
+        path = [self.point(start)]
+        for i, t in enumerate((0.3, 0.6, 0.9)):
+            middle = (start[0] + t * (end[0] - start[0]), start[1] + t * (end[1] - start[1]))
+            path.append(self.point(middle, step, 0.3 if i % 2 else -0.3))
+        last = (end[0] + 0.2 * step[0], end[1] + 0.2 * step[1])
+        path.append(self.point(last, step, 0.15))
+        self.browser.drag(path, touch=touch)
+
+    def keys(self, start, end):
+        """Cursor to start, Enter, cursor to end, space."""
+        self.browser.evaluate("document.getElementById('ruudukko').focus()")
+        for target, mark in ((start, "Enter"), (end, " ")):
+            at = self.browser.evaluate(
+                "(e => [+e.dataset.row, +e.dataset.column])(document.querySelector('.kursori'))")
+            for axis, back, forth in ((0, "ArrowUp", "ArrowDown"), (1, "ArrowLeft", "ArrowRight")):
+                move = target[axis] - at[axis]
+                for _ in range(abs(move)):
+                    self.browser.press(forth if move > 0 else back)
+            self.browser.press(mark)
+
+
+def leftover(key):
+    """The letters of cells that no place of a word covers, in reading order."""
+    covered = set()
+    for word in key["words"]:
+        for at in word["occurrences"]:
+            steps = max(abs(at["endRow"] - at["row"]), abs(at["endColumn"] - at["column"]))
+            dr = (at["endRow"] > at["row"]) - (at["endRow"] < at["row"])
+            dc = (at["endColumn"] > at["column"]) - (at["endColumn"] < at["column"])
+            covered |= {(at["row"] + k * dr, at["column"] + k * dc) for k in range(steps + 1)}
+    return "".join(letter.upper() for r, row in enumerate(key["grid"], 1)
+                   for c, letter in enumerate(row, 1) if (r, c) not in covered and letter != " ")
+
+
+def wrong_line(key):
+    """Two neighbouring cells whose letters spell no listed word either way."""
+    words = {w["word"].upper() for w in key["words"]}
+    for r, row in enumerate(key["grid"], 1):
+        for c in range(1, len(row)):
+            pair = row[c - 1:c + 1].upper()
+            if pair not in words and pair[::-1] not in words:
+                return (r, c), (r, c + 1)
+    raise Failure("every pair of neighbours spells a word")
+
+
+def play(solver):
+    browser, key = solver.browser, solver.key
+    words = key["words"]
+    solver.open()
+    expect("title", browser.evaluate("[document.title, document.querySelector('h1').textContent]"),
+           [key["title"]] * 2)
+    expect("cells", browser.evaluate(
+        "[...document.querySelectorAll('#ruudukko [data-row]')]"
+        ".map(e => [+e.dataset.row, +e.dataset.column, e.textContent])"),
+        [[r, c, letter] for r, row in enumerate(key["grid"], 1)
+         for c, letter in enumerate(row, 1)])
+    expect("words", browser.evaluate(
+        "[...document.querySelectorAll('#sanat [data-word]')].map(e => e.dataset.word)"),
+        [w["word"] for w in words])
+    source = solver.page.read_text()
+    phrase = key["phrase"]
+    if phrase and (phrase in source or phrase.replace(" ", "").upper() in source):
+        raise Failure("the phrase is in the page")
+    solver.drag((1, 1), (1, 1))
+    solver.drag(*wrong_line(key))
+    solver.expect_found(0, "after a tap and a wrong line")
+    for k, word in enumerate(words):
+        # The last place: for a word that lies twice, not the first.
+        at = word["occurrences"][-1]
+        start, end = (at["row"], at["column"]), (at["endRow"], at["endColumn"])
+        gesture = k % 4 if k < 8 or k % 4 != 3 else 0
+        if gesture == 3:
+            solver.keys(start, end)
+        else:
+            solver.drag(*((end, start) if gesture == 1 else (start, end)), touch=gesture == 2)
+        solver.expect_found(k + 1, "%s by %s" % (
+            word["word"], ["mouse", "mouse backwards", "touch", "keyboard"][gesture]))
+        if k == 0:
+            solver.drag(start, end)
+            solver.expect_found(1, "the word found again")
+        if k == len(words) // 2:
+            solver.open(reload=True)
+            solver.expect_found(k + 1, "after a reload")
+    expect("end shown", browser.evaluate("document.getElementById('valmis').hidden"), False)
+    expect("letters of no word", browser.evaluate(
+        "document.getElementById('jaljella').textContent"), leftover(key) or "–")
+    shown = browser.evaluate("document.getElementById('aika').textContent")
+    if not re.fullmatch(r"Aika: (\d+ h )?(\d+ min )?\d+ s", shown):
+        raise Failure("time shown as %r" % shown)
+    expect("phrase field", browser.evaluate("!!document.getElementById('lause')"), bool(phrase))
+    if phrase:
+        typed = " ".join(phrase.lower().replace(" ", ""))
+        for text, answer in ((typed[:-1], "Ei ihan oikein. Yritä uudelleen."), (typed, "Oikein!")):
+            browser.evaluate("document.getElementById('lauseKentta').value = ''; "
+                             "document.getElementById('lauseKentta').focus()")
+            browser.type_text(text)
+            browser.press("Enter")
+            expect("phrase %r" % text, browser.evaluate(
+                "document.getElementById('lauseTulos').textContent"), answer)
+    browser.emulate_media("print")
+    expect("outlines, buttons, strikes or the counter printed", browser.evaluate(PRINTED), 0)
+    browser.emulate_media("")
+    browser.evaluate("document.getElementById('alusta').click()")
+    solver.expect_found(0, "after Aloita alusta")
+    solver.open(reload=True)
+    solver.expect_found(0, "after Aloita alusta and a reload")
+
+
+def main():
+    if len(sys.argv) not in (2, 3):
+        sys.exit(__doc__)
+    build = pathlib.Path(sys.argv[1]).resolve()
+    work = pathlib.Path(sys.argv[2] if len(sys.argv) == 3 else
+                        tempfile.mkdtemp(prefix="haravoija-play-")).resolve()
+    failures = []
+    try:
+        pages = make_pages(build / "haravoija", work)
+    except (Failure, RuntimeError, OSError, subprocess.SubprocessError) as error:
+        sys.exit("play check FAILED: no puzzles: %s" % error)
+    for case, page in pages:
+        try:
+            key = json.loads(run([build / "haravoija-ratkaisu", "--json", page.name], page.parent))
+            if case == "kiintea" and len(key["words"]) >= 30:
+                raise Failure("no word was left out of the fixed size")
+            run([build / "haravoija-peli", page.name], page.parent)
+            with driver.Chromium(1600, 1300) as browser:
+                play(Solver(browser, page.with_name(page.stem + "-peli.html"), key))
+            problem = None
+        except (Failure, driver.DriverError, OSError, subprocess.SubprocessError,
+                ValueError) as error:
+            problem = str(error)
+        print("%s %s" % ("FAIL" if problem else "ok  ", case) +
+              ("\n     " + problem[:600] if problem else ""))
+        if problem:
+            failures.append(case)
+    if failures:
+        print("play check FAILED: %s (files in %s)" % (", ".join(failures), work))
+        sys.exit(1)
+    print("play check passed: %d pages played to the end" % len(pages))
+    if len(sys.argv) == 2:
+        shutil.rmtree(work)
+
+
+if __name__ == "__main__":
+    main()
