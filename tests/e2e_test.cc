@@ -1,8 +1,6 @@
 // The real binary, end to end: its command line, the clock that seeds it, and
 // hostile runs, each of which must end by itself with status 0 and nothing on
 // standard error.
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -10,7 +8,6 @@
 #include <map>
 #include <random>
 #include <set>
-#include <thread>
 
 #include "test_util.h"
 
@@ -208,29 +205,6 @@ TEST(E2eTest, HugeWordFilesInBoundedMemory) {
   run.memoryLimitKb = 64 * 1024 + (kSlowBuild ? 64 * 1024 : 0);
 #endif
   checkRun(run);
-}
-
-// A word file that is a pipe whose writer stops part way through a line.
-TEST(E2eTest, WordFileThatEndsWhileBeingRead) {
-  for (const bool batch : {false, true}) {
-    TempDir dir;
-    const fs::path fifo = dir.path() / "putki.txt";
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    std::thread writer([&] {
-      std::ofstream out(fifo, std::ios::binary);
-      out << "kissa koira\nhev" << std::flush;
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-      out << "o";
-    });
-    const RunResult run =
-        runBinary(batch ? std::vector<std::string>{"putki.txt"} : std::vector<std::string>{},
-                  "Aihe\n+putki.txt\nn\n/poistu\n", dir.path());
-    writer.join();
-    EXPECT_EQ(run.exitStatus, 0);
-    EXPECT_NE(batch ? readFile(dir.path() / "out.html").find("<br>Hevo\r\n")
-                    : run.out.find("Annetut sanat:\nkissa  koira  hevo   \n"),
-              std::string::npos);
-  }
 }
 
 }  // namespace

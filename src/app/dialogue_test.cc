@@ -263,6 +263,9 @@ TEST(BatchRunTest, NamesWordsAndSaves) {
       fake.output().ends_with("Ruudukko tallennettu tiedostoon out.html.\n\n"
                               "Kiitos ohjelman k\303\244yt\303\266st\303\244!\n"));
   EXPECT_EQ(fake.random.seeds(), 1);
+  // The grid is shown, and saved with every cell filled.
+  EXPECT_NE(fake.output().find("ristikossa 3 sanaa)\n"), std::string::npos);
+  EXPECT_EQ(fake.files.files["out.html"].find("<b> </b>"), std::string::npos);
   // The title is the argument, in the document's ISO 8859-1.
   EXPECT_NE(fake.files.files["out.html"].find("<title>./el\344imet.txt</title>"),
             std::string::npos);
