@@ -168,11 +168,8 @@ TEST(PosixFileSystemTest, SaveKeepsWhatTheUserSetOnTheTarget) {
       {"missing folder", "", "", "", "puuttuu/sivu.html"},
       // Cut at the NUL, the name would save the page as sivu.html.
       {"NUL in the name", "", "", "", std::string("sivu.html\0.txt", 14)},
+      // Neither the rights of a new file nor the umask.
       {"0600, umask 000", "sivu.html 0600 earlier", "sivu.html 0600 page", "umask 000"},
-      {"0600, umask 022", "sivu.html 0600 earlier", "sivu.html 0600 page"},
-      {"0644, umask 000", "sivu.html 0644 earlier", "sivu.html 0644 page", "umask 000"},
-      {"0644, umask 022", "sivu.html 0644 earlier", "sivu.html 0644 page"},
-      {"0664, umask 000", "sivu.html 0664 earlier", "sivu.html 0664 page", "umask 000"},
       {"0664, umask 022", "sivu.html 0664 earlier", "sivu.html 0664 page"},
       // Links count from their own folder ("/" from the root); the test folder
       // is read-only, so the temporary file goes beside the final target.
