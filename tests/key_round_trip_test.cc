@@ -164,5 +164,26 @@ TEST(E2eKey, WritesTheKeyBesideThePageAndReportsTheFilesItCannotUse) {
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "sanat-ratkaisu.html"));
 }
 
+TEST(E2eKey, RefusesAPageWhoseWordsLieInTheGridMoreOftenThanAKeyCanShow) {
+  // Words of 2-79 A's in 150 x 150 A's: each once per start along rows, columns and diagonals.
+  Grid grid{std::vector(150, std::string(150, 'A')), {}, ""};
+  std::size_t lying = 0;
+  for (std::size_t length = 2, starts = 149; length <= 79; ++length, --starts) {
+    grid.placedWords.push_back(std::string(length, 'a'));
+    lying += 2 * 150 * starts + 2 * starts * starts;
+  }
+  EXPECT_GT(lying, kMostOccurrences);
+  TempDir dir;
+  dir.write("a.html", puzzleDocument(grid, "A"));
+  RunOptions options;
+  options.binary = HARAVOIJA_KEY_BINARY;
+  const RunResult run = runBinary({"a.html"}, "", dir.path(), options);
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_EQ(run.err,
+            "haravoija-ratkaisu: a.html: sanat l\224ytyv\204t ruudukosta liian monta kertaa\n");
+  EXPECT_EQ(run.out, "");
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "a-ratkaisu.html"));
+}
+
 }  // namespace
 }  // namespace haravoija::testing

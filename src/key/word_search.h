@@ -42,6 +42,7 @@ struct WordSearch {
 // once for the cells it covers, in the direction that reads rightwards or
 // downwards (E, S, SE or NE); a word of one letter once per cell, as E.
 // The search stops once it has found more than `limit` occurrences.
+// REQUIRES: every row as long as the first.
 [[nodiscard]] WordSearch findWords(const std::vector<std::string>& rows,
                                    const std::vector<std::string>& words,
                                    std::size_t limit = kMostOccurrences);

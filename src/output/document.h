@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "env/file_system.h"
 #include "puzzle/grid.h"
 #include "text/charset.h"
-#include "env/file_system.h"
 
 namespace haravoija {
 
@@ -20,6 +20,8 @@ void sortDocumentWords(std::vector<std::string>& words);
 
 // The complete document bytes for the grid and title (CP850). The title and
 // the hidden phrase have & < > written as character references.
+// REQUIRES: the placed words keep the word rules (they are listed as they
+// are), and the hidden phrase holds no line end.
 std::string puzzleDocument(const Grid& grid, std::string_view title);
 
 // Saves puzzleDocument under the stem plus ".html", the name on disk made

@@ -15,6 +15,7 @@ namespace haravoija {
 //  "endRow", "endColumn"}]}], "phrase": string or null,
 //  "phraseMatches": bool or null}. Rows and columns count from 1; a
 // direction is one of N NE E SE S SW W NW; an empty cell is a space.
+// REQUIRES: `key` is solvePage's key of this same page.
 std::string keyJson(const PuzzlePage& page, const AnswerKey& key);
 
 }  // namespace haravoija

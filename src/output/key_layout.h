@@ -34,6 +34,7 @@ struct PageLayout {
 // the page taken by everything else. The grid is as large as the page
 // allows, the list's letters up to 11 points; where everything does not fit
 // at those sizes, both shrink together.
+// REQUIRES: rows and columns at least 1, otherHeight below kContentHeight.
 PageLayout layoutPage(int rows, int columns, std::size_t entries, std::size_t widestEntry,
                       double otherHeight);
 

@@ -19,6 +19,7 @@ namespace haravoija {
 // faint, each word with the row, column and direction of its occurrences,
 // and the hidden phrase with the outcome of its check. A page whose letters
 // print below a readable size says so.
+// REQUIRES: `key` is solvePage's key of this same page.
 std::string keyPage(const PuzzlePage& page, const AnswerKey& key);
 
 }  // namespace haravoija

@@ -17,6 +17,7 @@ namespace haravoija {
 // of every place it lies (counted from 1; a word found more than once says
 // how often, a missing word says so), and with a hidden phrase, the phrase
 // and whether the leftover letters spell it.
+// REQUIRES: `key` is solvePage's key of this same page.
 std::string keyText(const PuzzlePage& page, const AnswerKey& key);
 
 }  // namespace haravoija

@@ -82,10 +82,11 @@ std::string_view trimmedPageLine(std::string_view line);
 // kPageLineEnd: the grid's size, the number of words and, when `phrase`
 // (CP850, as the page shows it) is not empty, the phrase. The user's text cannot end
 // the comment.
-// REQUIRES: rows and columns at least 1.
+// REQUIRES: the phrase holds no line end.
 std::string informationComment(int rows, int columns, std::size_t words, std::string_view phrase);
 
-// A line of the page (without its line end) that is the signature line.
+// True for the signature line.
+// REQUIRES (both): a line of the page without its line end, CR included.
 bool isSignatureLine(std::string_view line);
 // The phrase (CP850) when the line is the information comment's phrase line.
 std::optional<std::string> phraseOfLine(std::string_view line);

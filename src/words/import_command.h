@@ -26,9 +26,9 @@ struct ImportLine {
   std::vector<std::string_view> parameters;
 };
 
-// Splits a line that begins with "+" at spaces and tabs. Nothing when the
-// line has fewer than 5 bytes or does not name a word file. The result views
-// the line.
+// Splits the line at spaces and tabs. Nothing when the line has fewer than
+// 5 bytes or does not name a word file. The result views the line.
+// REQUIRES: the line begins with "+".
 [[nodiscard]] std::optional<ImportLine> parseImportLine(std::string_view line);
 
 struct SelectionParse {
@@ -41,6 +41,7 @@ struct SelectionParse {
 // count; one letter, an initial letter; a letter and a count in either
 // order. One parameter must be shorter than 7 bytes; a single parameter of
 // 2-6 letters is accepted here and refused once the file has been read.
+// REQUIRES: no parameter is empty (parseImportLine's are not).
 [[nodiscard]] SelectionParse parseSelection(const std::vector<std::string_view>& parameters);
 
 }  // namespace haravoija

@@ -22,11 +22,14 @@ class WordList {
   std::size_t size() const { return words_.size(); }
   bool empty() const { return words_.empty(); }
   const std::vector<std::string>& words() const { return words_; }
+  // REQUIRES: i < size().
   const std::string& operator[](std::size_t i) const { return words_[i]; }
 
-  // Appends a word; the caller has applied the word rules.
+  // Appends the word as it is, unchecked.
+  // REQUIRES: the word keeps the word rules (addTypedWord checks a typed one).
   void add(std::string word);
-  // Removes and returns the last word. Only called on a non-empty list.
+  // Removes and returns the last word.
+  // REQUIRES: !empty().
   std::string removeLast();
   // Removes the first word whose key equals the key of `word`; false (list
   // unchanged) when none does.
