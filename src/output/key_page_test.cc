@@ -5,9 +5,6 @@
 
 #include <charconv>
 #include <string>
-#include <tuple>
-
-#include "output/key_layout.h"
 
 #include "test_util.h"
 
@@ -89,31 +86,6 @@ TEST(KeyLayoutTest, ATallGridTakesTheHeightTheRestOfThePageLeaves) {
       EXPECT_NEAR(shown, height, 0.011) << phrase;
     }
   }
-}
-
-TEST(KeyLayoutTest, ASmallPuzzleGetsTheLargestSizesAndEverythingFitsAtAnySize) {
-  // 15 words of 10 letters at 3.9 mm: 5 columns of (10 * 0.62 + 1.5) * 3.9 mm, 3 lines each.
-  const PageLayout layout = layoutPage(10, 10, 15, 10, 50);
-  EXPECT_EQ(std::make_tuple(layout.cell, layout.listFont, layout.listColumns, layout.listLines,
-                            layout.small),
-            std::make_tuple(11.0, 3.9, 5, 3, false));
-  EXPECT_EQ(layoutPage(10, 10, 2, 10, 50).listColumns, 2);
-  const double other = 60;
-  for (const int side : {1, 10, 30, 57, 102, 319, 614, 1000}) {
-    for (const int entries : {0, 15, 300, 3000, 37000}) {
-      for (const int widest : {2, 16, 79}) {
-        const PageLayout at = layoutPage(side, side, entries, widest, other);
-        EXPECT_LE(side * at.cell, kContentWidth + 1e-9) << side;
-        EXPECT_LE(side * at.cell + at.listLines * 1.25 * at.listFont, kContentHeight - other + 1e-6)
-            << side << " " << entries;
-        EXPECT_GE(at.listColumns * at.listLines, entries);
-        // A grid as wide as the page has letters of 170 / side * 0.65 mm.
-        EXPECT_TRUE(at.small || side < 102) << side;
-      }
-    }
-  }
-  // A tall narrow grid is limited by the height, not the width.
-  EXPECT_LE(1000 * layoutPage(1000, 1, 0, 0, other).cell, kContentHeight - other + 1e-6);
 }
 
 }  // namespace

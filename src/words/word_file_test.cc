@@ -13,7 +13,6 @@
 
 #include "fakes.h"
 #include "text/letters.h"
-#include "words/import_command.h"
 #include "words/word_file_reader.h"
 
 namespace haravoija {
@@ -203,45 +202,6 @@ TEST(ImportWordFileTest, SelectionsAndTheBatchImport) {
   StringFile in("KISSA koira\n<br>Kala kala x\n");
   EXPECT_EQ(importBatchFile(in, WordFileMode::kPlain, list), (Words{"koira", "Kala"}));
   EXPECT_EQ(list.words(), (Words{"kissa", "koira", "Kala"}));
-}
-
-// The checks of the line itself are tested with their messages in app/.
-TEST(ImportCommandTest, ParametersGiveTheSelection) {
-  using Status = SelectionParse::Status;
-  constexpr std::size_t kMax = std::numeric_limits<std::size_t>::max();
-  // The parameters, the status, the letter, the count and a refusal after reading.
-  const std::tuple<std::vector<std::string_view>, Status, std::optional<unsigned char>,
-                   std::optional<std::size_t>, bool>
-      cases[] = {
-          {{}, Status::kAccepted, {}, {}, false},
-          {{"30"}, Status::kAccepted, {}, 30, false},
-          {{"123456"}, Status::kAccepted, {}, 123456, false},
-          {{"1234567"}, Status::kRefused, {}, {}, false},
-          {{"a"}, Status::kAccepted, 'a', {}, false},
-          {{"\204"}, Status::kAccepted, 0x84, {}, false},
-          {{"ab"}, Status::kAccepted, {}, {}, true},
-          {{"abcdef"}, Status::kAccepted, {}, {}, true},
-          {{"abcdefg"}, Status::kRefused, {}, {}, false},
-          {{"a5"}, Status::kRefused, {}, {}, false},
-          {{"-1"}, Status::kRefused, {}, {}, false},
-          {{"a", "5"}, Status::kAccepted, 'a', 5, false},
-          {{"5", "a"}, Status::kAccepted, 'a', 5, false},
-          {{"kissa", "0005"}, Status::kAccepted, 'k', 5, false},
-          {{"k", "99999999999999999999999"}, Status::kAccepted, 'k', kMax, false},
-          {{"5", "5"}, Status::kRefused, {}, {}, false},
-          {{"a", "b"}, Status::kRefused, {}, {}, false},
-          {{"a", "5x"}, Status::kRefused, {}, {}, false},
-          {{"a", "5", "x"}, Status::kTooManyParameters, {}, {}, false},
-      };
-  for (const auto& [parameters, status, letter, count, refuseAfterReading] : cases) {
-    const SelectionParse parse = parseSelection(parameters);
-    const std::string context = parameters.empty() ? "none" : std::string(parameters[0]);
-    EXPECT_EQ(parse.status, status) << context;
-    if (parse.status != Status::kAccepted) continue;
-    EXPECT_EQ(parse.selection.initialLetter, letter) << context;
-    EXPECT_EQ(parse.selection.count, count) << context;
-    EXPECT_EQ(parse.selection.refuseAfterReading, refuseAfterReading) << context;
-  }
 }
 
 }  // namespace
