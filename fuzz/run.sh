@@ -23,7 +23,7 @@ failed=()
 for target in "${targets[@]}"; do
   # The dialogue makes a whole puzzle every few lines, so its inputs stay
   # short; files may be longer.
-  case "$target" in dialogue_fuzz) max_len=3000 ;; word_file_fuzz | key_page_fuzz) max_len=16384 ;; *) max_len=4096 ;; esac
+  case "$target" in dialogue_fuzz) max_len=3000 ;; file_readers_fuzz) max_len=16384 ;; *) max_len=4096 ;; esac
   seeds=$PWD/fuzz/corpus/$target
   [ -d "$seeds" ] || seeds=
   dir=$work/$target

@@ -1,4 +1,4 @@
-// Tests of reading saved pages back, this version's and older, and of endless input.
+// Tests of reading saved pages back, this version's and older, the largest, and endless input.
 #include "key/puzzle_page.h"
 
 #include <gtest/gtest.h>
@@ -9,75 +9,62 @@
 
 #include "fakes.h"
 #include "output/document.h"
-#include "puzzle/grid.h"
 
 namespace haravoija {
 namespace {
 
 using testing::StringFile;
+using Rows = std::vector<std::string>;
 
-// An empty cell, Ä and Ö in CP850, and markup characters in the phrase.
-std::string smallPage(const std::string& phrase = "t\204m\204 <b> & -->") {
-  return puzzleDocument(
-      Grid{{"KISSA", "\216IT I", "KOIR\231"}, {"kissa", "KOIRA", "\204iti"}, phrase},
-      "El\204imet & <muut>");
-}
+// An empty cell, Ä and Ö in CP850, and markup characters in title and phrase.
+const std::string kPage = puzzleDocument(
+    Grid{{"KISSA", "\216IT I", "KOIR\231"}, {"kissa", "KOIRA", "\204iti"}, "t\204m\204 <b> & -->"},
+    "El\204imet & <muut>");
 
 TEST(PuzzlePageTest, ReadsBackPagesOfThisVersionAndOlderOnesAndNothingAfterTheWordList) {
-  const std::string page = smallPage();
   for (const std::size_t chunk : {std::size_t{1}, std::size_t{7}, std::size_t{65536}}) {
     // Any read past the word list fails.
-    StringFile file(page, chunk, page.find("<!--Loppu-->\r\n") + 14);
+    StringFile file(kPage, chunk, kPage.find("<!--Loppu-->\r\n") + 14);
     const PageReading reading = readPuzzlePage(file);
     ASSERT_EQ(reading.error, PageError::kNone) << chunk;
     EXPECT_EQ(reading.page.title, "El\204imet & <muut>");
-    EXPECT_EQ(reading.page.rows, (std::vector<std::string>{"KISSA", "\216IT I", "KOIR\231"}));
+    EXPECT_EQ(reading.page.rows, (Rows{"KISSA", "\216IT I", "KOIR\231"}));
     // The page's own order and capitalisation, Ä after the A-Z words.
-    EXPECT_EQ(reading.page.words, (std::vector<std::string>{"Kissa", "Koira", "\216iti"}));
+    EXPECT_EQ(reading.page.words, (Rows{"Kissa", "Koira", "\216iti"}));
     EXPECT_EQ(reading.page.phrase, "T\204m\204 <b> & -->");
   }
-  // Without a phrase, without the last line end, and 1000 columns wide.
-  const std::string plain = smallPage("");
-  const Grid widest{{std::string(kMaxGridSide, 'A')}, {"AA"}, ""};
-  for (const std::string& text :
-       {plain, plain.substr(0, plain.find("<!--Loppu-->") + 12), puzzleDocument(widest, "")}) {
-    StringFile file(text);
-    const PageReading reading = readPuzzlePage(file);
-    EXPECT_EQ(reading.error, PageError::kNone);
-    EXPECT_EQ(reading.page.phrase, std::nullopt);
+  // The largest pages the program makes; one larger is refused (tested with its message in app/).
+  for (const Rows& rows : {Rows(1000, "A"), Rows{std::string(1000, 'A')}}) {
+    StringFile file(puzzleDocument(Grid{rows, {std::string(79, 'a')}, ""}, ""));
+    EXPECT_EQ(readPuzzlePage(file).page.rows, rows);
   }
-  StringFile failing(page, 100, 500);
+  StringFile failing(kPage, 100, 500);
   EXPECT_EQ(readPuzzlePage(failing).error, PageError::kReadFailed);
-  // An older version's page, without character references or carriage returns.
+  // An older version's page, without character references, carriage returns or the last
+  // line end.
   StringFile old(
       "<html>\n<title>Vanha & <i>sivu</title></title>\n"
-      "<!-- T\344m\344 tiedosto on laadittu Haravoija -ohjelmalla -->\n"
-      "<!-- Tietoja ristikosta: \n"
+      "<!-- T\344m\344 tiedosto on laadittu Haravoija -ohjelmalla -->\n<!-- Tietoja ristikosta: \n"
       "         J\344ljelle j\344\344vist\344 kirjaimista muodostuu: A<b -->x \n -->\n"
       "<!--Ristikko-->\n<p>\n<table><tr><td>\n<table>\n"
-      "<tr><td align = \"center\"><b>K</b></td><td align = \"center\"><b>U</b></td>\n"
-      "<td align = \"center\"><b>U</b></td></tr>\n"
-      "<tr><td align = \"center\"><b>\304</b></td><td align = \"center\"><b><</b></td>\n"
-      "<td align = \"center\"><b>B</b></td></tr>\n"
-      "</table>\n</td></tr></table>\n<!--Sanat-->\n<p><font size = \"4\">\n<br>Kuu\n"
-      "</font></p>\n<!--Loppu-->\n");
+      "<tr><td align = \"center\"><b>K</b></td><td align = \"center\"><b>U</b></td></tr>\n"
+      "<tr><td align = \"center\"><b>\304</b></td><td align = \"center\"><b><</b></td></tr>\n"
+      "</table>\n</td></tr></table>\n<!--Sanat-->\n<p><font size = \"4\">\n<br>Kuu\n</font></p>\n"
+      "<!--Loppu-->");
   const PageReading reading = readPuzzlePage(old);
   ASSERT_EQ(reading.error, PageError::kNone);
   EXPECT_EQ(reading.page.title, "Vanha & <i>sivu</title>");
-  EXPECT_EQ(reading.page.rows, (std::vector<std::string>{"KUU", "\216<B"}));
-  EXPECT_EQ(reading.page.words, std::vector<std::string>{"Kuu"});
+  EXPECT_EQ(reading.page.rows, (Rows{"KU", "\216<"}));
+  EXPECT_EQ(reading.page.words, Rows{"Kuu"});
   EXPECT_EQ(reading.page.phrase, "A<b -->x ");
 }
 
 TEST(PuzzlePageTest, EndlessInputIsRefusedAfterABoundedRead) {
-  const std::string page = smallPage();
-  const auto upTo = [&](const std::string& marker) { return page.substr(0, page.find(marker)); };
-  const std::string cell = "<td align = \"center\"><b>A</b></td>";
+  const auto upTo = [](const std::string& marker) { return kPage.substr(0, kPage.find(marker)); };
   const std::vector<std::tuple<const char*, std::string, std::string, PageError>> cases = {
       {"garbage", "", "\x01 garbage <b>\xff\n", PageError::kNotAPage},
       {"garbage without line ends", "", "xyz", PageError::kNotAPage},
-      {"endless rows", upTo("<tr><td align"), "<tr>" + cell + "</tr>\r\n", PageError::kTooLarge},
-      {"an endless row", upTo("<tr><td align") + "<tr>", cell + "\r\n", PageError::kTooLarge},
+      {"an endless heading", upTo("<tr><td align"), "<p>\r\n", PageError::kDamagedGrid},
       {"endless gap before the words", upTo("<!--Sanat-->"), "<p>\r\n", PageError::kNoWords},
       {"endless words", upTo("<br>Kissa"), "<br>Kissa\r\n", PageError::kTooLarge},
       {"endless column breaks", upTo("<br>Kissa"), "<p>\r\n", PageError::kDamagedWords},

@@ -24,20 +24,17 @@ std::vector<Occurrence> plainSearch(const std::vector<std::string>& rows, const 
     for (int c = 0; c < width; ++c) {
       for (int code = 1; code <= 8; ++code) {
         const Direction d = static_cast<Direction>(code);
-        const bool forwards = d == Direction::kRight || d == Direction::kDown ||
-                              d == Direction::kDownRight || d == Direction::kUpRight;
-        if ((palindrome && !forwards) || (length == 1 && d != Direction::kRight)) continue;
         const Step step = directionStep(d);
-        bool match = length > 0;
-        for (int k = 0, rr = r, cc = c; k < length && match;
-             ++k, rr += step.row, cc += step.column) {
-          match = rr >= 0 && rr < height && cc >= 0 && cc < width && rows[rr][cc] != ' ' &&
-                  toUpperLetter(static_cast<unsigned char>(rows[rr][cc])) ==
-                      static_cast<unsigned char>(key[k]);
+        // Rightwards, downwards and the diagonals between.
+        const bool forwards = step.column > 0 || (step.column == 0 && step.row > 0);
+        if ((palindrome && !forwards) || (length == 1 && d != Direction::kRight)) continue;
+        std::string spelt;
+        for (int k = 0, y = r, x = c; k < length && y >= 0 && y < height && x >= 0 && x < width;
+             ++k, y += step.row, x += step.column) {
+          spelt += rows[y][x] == ' ' ? '\0' : static_cast<char>(toUpperLetter(rows[y][x]));
         }
-        if (match) {
+        if (spelt == key)
           found.push_back({r, c, d, r + (length - 1) * step.row, c + (length - 1) * step.column});
-        }
       }
     }
   }

@@ -1,9 +1,9 @@
-// Tests of the key document's bytes, and of its layout at every size.
+// Tests of the key document's bytes and of the heights it leaves the grid.
 #include "output/key_page.h"
 
 #include <gtest/gtest.h>
 
-#include <charconv>
+#include <cstdlib>
 #include <string>
 
 #include "test_util.h"
@@ -12,6 +12,7 @@ namespace haravoija {
 namespace {
 
 using testing::occurrences;
+using namespace std::string_literals;
 
 AnswerKey keyOf(const PuzzlePage& page) { return std::get<AnswerKey>(solvePage(page)); }
 
@@ -23,6 +24,12 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
   EXPECT_TRUE(
       html.starts_with("<!DOCTYPE html>\n<html lang=\"fi\">\n<head>\n<meta charset=\"utf-8\">\n"
                        "<title>Sanat &amp; &lt;\303\244&gt; \342\200\223 ratkaisu</title>"));
+  // Every element opened is closed.
+  for (const std::string tag : {"section", "svg", "g", "text", "tspan", "div", "span", "p", "h1"}) {
+    EXPECT_EQ(occurrences(html, "<" + tag + ">") + occurrences(html, "<" + tag + " "),
+              occurrences(html, "</" + tag + ">"))
+        << tag;
+  }
   // Nothing runs and nothing is fetched.
   for (const char* absent :
        {"<script", "http", "url(", "@import", "<link", "<img", "src=", "class=\"huom\""}) {
@@ -37,7 +44,7 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
         "<text x=\"1 3 5 7\" y=\"5.47\">\303\204T<tspan class=\"j\">AT</tspan></text>",
         "<span class=\"puuttuu\">Koira \342\200\223</span>",
         "<span class=\"monta\">Sb 1,3\342\206\231 1,3\342\206\223 (2\303\227)</span>",
-        "<p><b>Piilolause:</b> A t</p>", "<p>Ne muodostavat piilolauseen.</p>",
+        "<p><b>Piilolause:</b> A t</p>", "kirjaimet: AT</p>", "<p>Ne muodostavat piilolauseen.</p>",
         // Columns of 3.9 mm letters: the widest word Koira fits nine, the widest key
         // entry (Sb with its two places, 17 characters) three.
         "grid-template-columns:repeat(5,1fr)", "grid-template-columns:repeat(3,1fr)",
@@ -45,22 +52,26 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
     EXPECT_EQ(occurrences(html, once), 1U) << once;
   }
   page.phrase = "T a";
-  EXPECT_NE(keyPage(page, keyOf(page))
-                .find("<p class=\"puuttuu\">Ne eiv\303\244t muodosta piilolausetta.</p>\n</div>"),
-            std::string::npos);
-  // The colours go round after eight words; a control byte shows as U+FFFD.
-  PuzzlePage nine{"A\001", {"ABCDEFGHIJ"}, {}, std::nullopt};
-  nine.words = {"Ab", "Bc", "Cd", "De", "Ef", "Fg", "Gh", "Hi", "Ij"};
-  const std::string round = keyPage(nine, keyOf(nine));
+  EXPECT_EQ(occurrences(keyPage(page, keyOf(page)),
+                        "<p class=\"puuttuu\">Ne eiv\303\244t muodosta piilolausetta.</p>\n</div>"),
+            1U);
+  // The colours go round after eight words, past three places an entry is cut short, and a
+  // control byte shows as U+FFFD.
+  PuzzlePage ten{"A\001", {"ABCDEFGHIJAAAAA"}, {"Ab", "Bc", "Cd", "De", "Ef"}, {}};
+  ten.words.insert(ten.words.end(), {"Fg", "Gh", "Hi", "Ij", "Aa"});
+  const std::string round = keyPage(ten, keyOf(ten));
   EXPECT_NE(round.find("<title>A\357\277\275 \342\200\223"), std::string::npos);
-  EXPECT_EQ(occurrences(round, "class=\"m c0\""), 2U);
-  EXPECT_EQ(occurrences(round, "class=\"m c7\""), 1U);
-  // Empty cells have no letter, and a large grid gets the note.
-  PuzzlePage large{"Iso", std::vector(102, std::string(102, 'A')), {"Bb"}, std::nullopt};
+  EXPECT_EQ(occurrences(round, "class=\"m c0\"") * 10 + occurrences(round, "class=\"m c7\""), 21U);
+  EXPECT_EQ(
+      occurrences(round, "Aa 1,11\342\206\222 1,12\342\206\222 1,13\342\206\222 \342\200\246"), 1U);
+  // Empty cells have no letter, a large grid gets the note, and only 60 leftovers are shown.
+  PuzzlePage large{"Iso", std::vector(102, std::string(102, 'A')), {"Bb"}, "x"};
   large.rows[0] = " B" + std::string(100, ' ');
   const std::string big = keyPage(large, keyOf(large));
-  EXPECT_NE(big.find("<text x=\"3\" y=\"1.47\"><tspan class=\"j\">B</tspan></text>"),
-            std::string::npos);
+  for (const std::string& once : {"<text x=\"3\" y=\"1.47\"><tspan class=\"j\">B</tspan></text>"s,
+                                  "kirjaimet: B" + std::string(59, 'A') + "\342\200\246</p>"}) {
+    EXPECT_EQ(occurrences(big, once), 1U) << once;
+  }
   EXPECT_EQ(occurrences(big, "<p class=\"huom\">"), 2U);
 }
 
@@ -68,22 +79,17 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
 // page leaves, as the style sheet sets the rest: heading 6 mm x 1.2 + 3, note
 // 2 x 3 x 1.25 + 2, gaps 4 + 4, solver's line 6 + 3.5 x 1.25 (twice with a
 // phrase), key legend 2.8 x 1.25 + 3, phrase lines 3 x (3.5 x 1.25 + 1), 6 spare.
-TEST(KeyLayoutTest, ATallGridTakesTheHeightTheRestOfThePageLeaves) {
+TEST(KeyPageTest, ATallGridTakesTheHeightTheRestOfThePageLeaves) {
   for (const bool phrase : {false, true}) {
-    PuzzlePage page{"Pitk\204",
-                    std::vector<std::string>(20, "A"),
-                    {},
-                    phrase ? std::optional<std::string>("a") : std::nullopt};
+    PuzzlePage page{"Pitk\204", std::vector<std::string>(20, "A"), {}, std::nullopt};
+    if (phrase) page.phrase = "a";
     const std::string html = keyPage(page, keyOf(page));
     const double expected[] = {phrase ? 190.55 : 200.925, phrase ? 188.675 : 204.8};
     std::size_t at = 0;
     for (const double height : expected) {
-      at = html.find("mm;height:", at);
-      ASSERT_NE(at, std::string::npos);
-      at += 10;
-      double shown = 0;
-      std::from_chars(html.data() + at, html.data() + html.size(), shown);
-      EXPECT_NEAR(shown, height, 0.011) << phrase;
+      at = html.find("mm;height:", at) + 10;
+      ASSERT_NE(at, std::string::npos + 10);
+      EXPECT_NEAR(std::strtod(html.c_str() + at, nullptr), height, 0.011) << phrase;
     }
   }
 }
