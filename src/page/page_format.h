@@ -80,8 +80,8 @@ std::string_view trimmedPageLine(std::string_view line);
 
 // The signature line and the information comment, each line ending in
 // kPageLineEnd: the grid's size, the number of words and, when `phrase`
-// (CP850, as the page shows it) is not empty, the phrase. The user's text cannot end
-// the comment.
+// (CP850, as the page shows it) is not empty, the phrase. The user's text
+// cannot end the comment.
 // REQUIRES: the phrase holds no line end.
 std::string informationComment(int rows, int columns, std::size_t words, std::string_view phrase);
 
