@@ -17,6 +17,8 @@
 
 namespace {
 
+using namespace haravoija;
+
 void check(bool promise, const char* what) {
   if (promise) return;
   std::fprintf(stderr, "file readers: %s\n", what);
@@ -24,7 +26,6 @@ void check(bool promise, const char* what) {
 }
 
 void checkWords(const std::string& bytes, std::size_t piece) {
-  using namespace haravoija;
   WordList listed;
   listed.add("\204iti");  // äiti
   for (const WordFileMode mode : {WordFileMode::kPlain, WordFileMode::kHtml}) {
@@ -44,7 +45,6 @@ void checkWords(const std::string& bytes, std::size_t piece) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace haravoija;
   if (size == 0) return 0;
   // The first byte sets the size of each read, so markers fall across chunks.
   const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);

@@ -3,7 +3,6 @@
 #include "output/document.h"
 
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -12,8 +11,6 @@
 
 namespace haravoija {
 namespace {
-
-using namespace std::string_literals;
 
 // The document of a 2 x 3 grid titled "Eläimet" with the words kis and ka: two cells a line in
 // the grid rows.
@@ -88,7 +85,8 @@ TEST(DocumentTest, ColumnBreaksFollowTheWordCount) {
 TEST(DocumentTest, WrittenUnderItsName) {
   const Grid grid{{"A"}, {"kissa"}, ""};
   testing::FakeFileSystem files;
-  EXPECT_FALSE(writePuzzleDocument(files, grid, "a\0b"s, "t", Charset::kPassthrough));
+  EXPECT_FALSE(
+      writePuzzleDocument(files, grid, std::string("a\0b", 3), "t", Charset::kPassthrough));
   EXPECT_TRUE(writePuzzleDocument(files, grid, "El\204imet", "t", Charset::kUtf8));
   EXPECT_EQ(files.files.size(), 1U);
   EXPECT_EQ(files.files["El\303\244imet.html"], puzzleDocument(grid, "t"));

@@ -14,13 +14,12 @@ TEST(KeyLayoutTest, ASmallPuzzleGetsTheLargestSizesAndEverythingFitsAtAnySize) {
   EXPECT_EQ(std::tie(largest.cell, largest.listFont, largest.listColumns, largest.listLines),
             std::make_tuple(11.0, 3.9, 5, 3));
   EXPECT_EQ(layoutPage(10, 10, 2, 10, 50).listColumns, 2);
-  const double other = 60;
   for (const int side : {1, 10, 30, 57, 102, 319, 614, 1000}) {
     for (const int entries : {0, 15, 300, 3000, 37000}) {
       for (const int widest : {2, 16, 79}) {
-        const PageLayout at = layoutPage(side, side, entries, widest, other);
+        const PageLayout at = layoutPage(side, side, entries, widest, 60);
         EXPECT_LE(side * at.cell, kContentWidth + 1e-9) << side;
-        EXPECT_LE(side * at.cell + at.listLines * 1.25 * at.listFont, kContentHeight - other + 1e-6)
+        EXPECT_LE(side * at.cell + at.listLines * 1.25 * at.listFont, kContentHeight - 60 + 1e-6)
             << side << " " << entries;
         EXPECT_GE(at.listColumns * at.listLines, entries);
         // A grid as wide as the page has letters of 170 / side * 0.65 mm.
@@ -29,7 +28,7 @@ TEST(KeyLayoutTest, ASmallPuzzleGetsTheLargestSizesAndEverythingFitsAtAnySize) {
     }
   }
   // A tall narrow grid is limited by the height, not the width.
-  EXPECT_LE(1000 * layoutPage(1000, 1, 0, 0, other).cell, kContentHeight - other + 1e-6);
+  EXPECT_LE(1000 * layoutPage(1000, 1, 0, 0, 60).cell, kContentHeight - 60 + 1e-6);
 }
 
 }  // namespace

@@ -18,9 +18,8 @@ TEST(ImportCommandTest, ParametersGiveTheSelection) {
   const auto selected = [](const SelectionParse& parse) -> std::string {
     using Status = SelectionParse::Status;
     const WordSelection& s = parse.selection;
-    if (parse.status != Status::kAccepted) {
-      return parse.status == Status::kRefused ? "refused" : "too many";
-    }
+    if (parse.status == Status::kRefused) return "refused";
+    if (parse.status == Status::kTooManyParameters) return "too many";
     if (s.refuseAfterReading) return "later";
     return (s.initialLetter ? std::string(1, *s.initialLetter) + " " : "") +
            (s.count ? std::to_string(*s.count) : "all");

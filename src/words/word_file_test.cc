@@ -80,8 +80,8 @@ TEST(ReadWordFileTest, HandMadeFilesAndPagesHoweverTheReadsCutThem) {
 }
 
 TEST(PickRandomTest, OneDrawPerStepScaledToTheRemainingWords) {
-  // Step i swaps entry i with entry i + draw * (k - i) / 32768. The count, the draws, the order
-  // after and the number of draws made.
+  // Step i swaps i with i + draw * (k - i) / 32768: the count, the draws, the order, the draws
+  // made.
   const std::tuple<std::size_t, std::vector<int>, std::string, int> cases[] = {
       {3, {0, 32767, 16384}, "aedcb", 3},  // 0 * 5, 32767 * 4 and 16384 * 3 over 32768: 0, 3, 1
       {2, {13107, 8192}, "bcade", 2},

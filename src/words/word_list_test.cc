@@ -1,6 +1,5 @@
-// Tests of the word list: the typed-word rules in their order. Removals, with the keys kept in
-// step, are tested through the word entry in app/, and the longest-first order is the selection
-// sort's, tested in text/ and in whole runs.
+// Tests of the word list: the typed-word rules in their order, and removals that keep the keys in
+// step. The longest-first order is the selection sort's, tested in text/ and in whole runs.
 #include "words/word_list.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +13,7 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-TEST(WordListTest, TypedWordRulesInOrder) {
+TEST(WordListTest, TypedWordRulesInOrderAndRemovals) {
   using enum AddWordOutcome;
   const std::string x79(79, 'x');
   // CP850 u-umlaut and the ISO 8859-1 a-umlaut are no letters; letters are tested before the
@@ -29,6 +28,13 @@ TEST(WordListTest, TypedWordRulesInOrder) {
   WordList list;
   for (const auto& [line, outcome] : lines) EXPECT_EQ(addTypedWord(list, line), outcome) << line;
   EXPECT_EQ(list.words(), (Words{"ab", x79, "\204iti", "aiti", "Kissa", "kissat"}));
+  // Removed words take their keys with them.
+  EXPECT_TRUE(list.removeWord("KISSA"));
+  EXPECT_EQ(list.removeLast(), "kissat");
+  EXPECT_EQ(addTypedWord(list, "kissa"), kAdded);
+  EXPECT_EQ(addTypedWord(list, "KISSAT"), kAdded);
+  list.clear();
+  EXPECT_EQ(addTypedWord(list, "aiti"), kAdded);
 }
 
 }  // namespace
