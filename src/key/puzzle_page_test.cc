@@ -38,6 +38,8 @@ TEST(PuzzlePageTest, ReadsBackPagesOfThisVersionAndOlderOnesAndNothingAfterTheWo
     StringFile file(puzzleDocument(Grid{rows, {std::string(79, 'a')}, ""}, ""));
     EXPECT_EQ(readPuzzlePage(file).page.rows, rows);
   }
+  StringFile cut(kPage.substr(0, kPage.find("<!--Loppu-->") + 7));  // inside the end marker
+  EXPECT_EQ(readPuzzlePage(cut).error, PageError::kTruncated);
   StringFile failing(kPage, 100, 500);
   EXPECT_EQ(readPuzzlePage(failing).error, PageError::kReadFailed);
   // An older version's page, without character references, carriage returns or the last

@@ -44,7 +44,9 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
         "<text x=\"1 3 5 7\" y=\"5.47\">\303\204T<tspan class=\"j\">AT</tspan></text>",
         "<span class=\"puuttuu\">Koira \342\200\223</span>",
         "<span class=\"monta\">Sb 1,3\342\206\231 1,3\342\206\223 (2\303\227)</span>",
-        "<p><b>Piilolause:</b> A t</p>", "kirjaimet: AT</p>", "<p>Ne muodostavat piilolauseen.</p>",
+        "<p><b>Piilolause:</b> A t</p>", "kirjaimet: AT</p>\n<p>Ne muodostavat piilolauseen.</p>",
+        "<div>Abba</div>\n<div>Kisa</div>\n<div>Koira</div>\n<div>Sb</div>\n<div>\303\204t</"
+        "div>\n</div>",
         // Columns of 3.9 mm letters: the widest word Koira fits nine, the widest key
         // entry (Sb with its two places, 17 characters) three.
         "grid-template-columns:repeat(5,1fr)", "grid-template-columns:repeat(3,1fr)",
