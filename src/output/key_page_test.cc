@@ -83,8 +83,8 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
 // phrase), key legend 2.8 x 1.25 + 3, phrase lines 3 x (3.5 x 1.25 + 1), 6 spare.
 TEST(KeyPageTest, ATallGridTakesTheHeightTheRestOfThePageLeaves) {
   for (const bool phrase : {false, true}) {
-    PuzzlePage page{"Pitk\204", std::vector<std::string>(20, "A"), {}, std::nullopt};
-    if (phrase) page.phrase = "a";
+    const PuzzlePage page{"Pitk\204", std::vector<std::string>(20, "A"), {},
+                          phrase ? std::optional<std::string>("a") : std::nullopt};
     const std::string html = keyPage(page, keyOf(page));
     const double expected[] = {phrase ? 190.55 : 200.925, phrase ? 188.675 : 204.8};
     std::size_t at = 0;
