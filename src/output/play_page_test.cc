@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "output/play_assets.h"
+
 namespace haravoija {
 namespace {
 
@@ -27,6 +29,8 @@ TEST(PlayPageTest, EscapesTheWorstAPageCanHoldAndKeepsThePhraseOut) {
   const std::string title = "Tom &amp; &quot;Jerry&quot; &lt;3 &lt;/script&gt;&lt;b&gt;\303\204";
   EXPECT_NE(out.find("<title>" + title + "</title>"), std::string::npos);
   EXPECT_NE(out.find("<h1>" + title + "</h1>"), std::string::npos);
+  EXPECT_NE(out.find("<style>\n" + std::string(playStyle()) + "</style>"), std::string::npos);
+  EXPECT_NE(out.find("<script>\n" + std::string(playScript()) + "</script>"), std::string::npos);
   EXPECT_EQ(count(out, "</script"), 1u);
   EXPECT_EQ(count(out, "<b>"), 0u);
   EXPECT_NE(out.find("<span data-row=\"1\" data-column=\"2\">&lt;</span>"
