@@ -114,10 +114,11 @@ class PageReader {
       }
       page_.title = fromPageText(title);
       titleSeen_ = true;
+    } else if (std::optional<std::string> phrase = phraseOfLine(line)) {
+      // Before the signature: the phrase may hold the signature's words.
+      page_.phrase = std::move(phrase);
     } else if (isSignatureLine(line)) {
       signed_ = true;
-    } else if (std::optional<std::string> phrase = phraseOfLine(line)) {
-      page_.phrase = std::move(phrase);
     }
   }
 

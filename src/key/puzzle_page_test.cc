@@ -16,10 +16,12 @@ namespace {
 using testing::StringFile;
 using Rows = std::vector<std::string>;
 
-// An empty cell, Ä and Ö in CP850, and markup characters in title and phrase.
-const std::string kPage = puzzleDocument(
-    Grid{{"KISSA", "\216IT I", "KOIR\231"}, {"kissa", "KOIRA", "\204iti"}, "t\204m\204 <b> & -->"},
-    "El\204imet & <muut>");
+// An empty cell, Ä and Ö in CP850, markup characters in title and phrase, and the words of the
+// page's signature in the phrase.
+const std::string kPage = puzzleDocument(Grid{{"KISSA", "\216IT I", "KOIR\231"},
+                                              {"kissa", "KOIRA", "\204iti"},
+                                              "haravoija -ohjelmalla t\204m\204 <b> & -->"},
+                                         "El\204imet & <muut>");
 
 TEST(PuzzlePageTest, ReadsBackPagesOfThisVersionAndOlderOnesAndNothingAfterTheWordList) {
   for (const std::size_t chunk : {std::size_t{1}, std::size_t{7}, std::size_t{65536}}) {
@@ -31,7 +33,7 @@ TEST(PuzzlePageTest, ReadsBackPagesOfThisVersionAndOlderOnesAndNothingAfterTheWo
     EXPECT_EQ(reading.page.rows, (Rows{"KISSA", "\216IT I", "KOIR\231"}));
     // The page's own order and capitalisation, Ä after the A-Z words.
     EXPECT_EQ(reading.page.words, (Rows{"Kissa", "Koira", "\216iti"}));
-    EXPECT_EQ(reading.page.phrase, "T\204m\204 <b> & -->");
+    EXPECT_EQ(reading.page.phrase, "Haravoija -ohjelmalla t\204m\204 <b> & -->");
   }
   // The largest pages the program makes; one larger is refused (tested with its message in app/).
   for (const Rows& rows : {Rows(1000, "A"), Rows{std::string(1000, 'A')}}) {

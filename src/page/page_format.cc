@@ -101,7 +101,8 @@ std::string informationComment(int rows, int columns, std::size_t words, std::st
 }
 
 bool isSignatureLine(std::string_view line) {
-  return line.find(kSignature) != std::string_view::npos;
+  return trimmedPageLine(line).starts_with("<!--") &&
+         line.find(kSignature) != std::string_view::npos;
 }
 
 std::optional<std::string> phraseOfLine(std::string_view line) {

@@ -85,7 +85,7 @@ std::string_view trimmedPageLine(std::string_view line);
 // REQUIRES: the phrase holds no line end.
 std::string informationComment(int rows, int columns, std::size_t words, std::string_view phrase);
 
-// True for the signature line.
+// True for the signature line: a comment that holds kSignature.
 // REQUIRES (both): a line of the page without its line end, CR included.
 bool isSignatureLine(std::string_view line);
 // The phrase (CP850) when the line is the information comment's phrase line.

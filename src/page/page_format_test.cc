@@ -29,7 +29,8 @@ TEST(PageFormatTest, TextGoesOntoThePageAsTextAndComesBack) {
 
 // Its bytes are checked with the whole page, in output/.
 TEST(PageFormatTest, TheInformationCommentReadsBack) {
-  const std::string phrase = "Ab  c & <d> --> \204 ";  // its spaces its own
+  // Its spaces its own, and the words of the signature.
+  const std::string phrase = "Ab  c & <d> --> \204 Haravoija -ohjelmalla ";
   const std::string comment = informationComment(12, 3, 7, phrase);
   // Which lines sign the page and give the phrase, read without their line ends.
   std::string signs, phrases;
