@@ -94,10 +94,10 @@ void report(std::string_view name, const std::string& page) {
   std::size_t occurrences = 0;
   std::size_t repeated = 0;
   std::size_t missing = 0;
-  for (const std::vector<Occurrence>& list : key.occurrences) {
-    occurrences += list.size();
-    repeated += list.size() > 1 ? 1 : 0;
-    missing += list.empty() ? 1 : 0;
+  for (std::size_t i = 0; i < reading.page.words.size(); ++i) {
+    occurrences += key.places(i).size();
+    repeated += key.places(i).size() > 1 ? 1 : 0;
+    missing += key.places(i).empty() ? 1 : 0;
   }
   std::printf(
       "%-16.*s %7zu %5zux%-5zu %6.1f %7.3f %7.3f %7.3f %7.3f %9zu %7zu %4zu %6.1f %6.1f %8ld\n",

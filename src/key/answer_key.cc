@@ -7,18 +7,15 @@
 namespace haravoija {
 
 KeyOutcome solvePage(const PuzzlePage& page) {
-  WordSearch search = findWords(page.rows, page.words);
-  if (search.tooMany) return TooManyOccurrences{};
   AnswerKey key;
-  key.occurrences = std::move(search.occurrences);
+  key.found = findWords(page.rows, page.words, kMostOccurrences);
+  if (key.found.tooMany) return TooManyOccurrences{};
   for (const std::string& row : page.rows) key.covered.emplace_back(row.size(), '0');
-  for (const std::vector<Occurrence>& list : key.occurrences) {
-    for (const Occurrence& at : list) {
-      const Step step = directionStep(at.direction);
-      for (int r = at.row, c = at.column;; r += step.row, c += step.column) {
-        key.covered[r][c] = '1';
-        if (r == at.endRow && c == at.endColumn) break;
-      }
+  for (const Occurrence& at : key.found.places) {
+    const Step step = directionStep(at.direction());
+    for (int k = 0, r = at.row, c = at.column; k < at.length;
+         ++k, r += step.row, c += step.column) {
+      key.covered[r][c] = '1';
     }
   }
   for (std::size_t r = 0; r < page.rows.size(); ++r) {

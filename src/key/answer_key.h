@@ -3,7 +3,9 @@
 #ifndef HARAVOIJA_KEY_ANSWER_KEY_H_
 #define HARAVOIJA_KEY_ANSWER_KEY_H_
 
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
@@ -13,9 +15,14 @@
 
 namespace haravoija {
 
+// More places than this in one grid (a grid of one letter and words of that
+// letter, say) are not searched further. A large grid of random letters
+// holds each short word thousands of times by chance.
+inline constexpr std::size_t kMostOccurrences = 4'000'000;
+
 struct AnswerKey {
-  // For each word of the page's list, in list order, every place it lies.
-  std::vector<std::vector<Occurrence>> occurrences;
+  // Where the words of the page's list lie.
+  WordSearch found;
   // One string per grid row: 1 where some occurrence covers the cell, 0
   // where none does.
   std::vector<std::string> covered;
@@ -27,6 +34,9 @@ struct AnswerKey {
   // there first and random letters after them.
   std::optional<bool> phraseMatches;
 
+  // Every place where word i of the page's list lies.
+  // REQUIRES: i below the number of words on the page.
+  std::span<const Occurrence> places(std::size_t i) const { return found.placesOf(i); }
   // REQUIRES: the cell lies in the grid.
   bool isCovered(int row, int column) const { return covered[row][column] == '1'; }
 };

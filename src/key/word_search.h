@@ -4,6 +4,8 @@
 #define HARAVOIJA_KEY_WORD_SEARCH_H_
 
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -11,29 +13,46 @@
 
 namespace haravoija {
 
-// One place where a word lies: its first and last letter (rows and columns
-// from 0) and the direction from the one to the other.
+// One place where a word lies: its first letter (row and column from 0), the
+// direction from it to the last letter and the number of letters. Six bytes:
+// a large grid of random letters holds short words hundreds of thousands of
+// times.
 struct Occurrence {
-  int row = 0;
-  int column = 0;
-  Direction direction = Direction::kRight;
-  int endRow = 0;
-  int endColumn = 0;
+  std::uint16_t row = 0;
+  std::uint16_t column = 0;
+  std::uint8_t directionCode = static_cast<std::uint8_t>(Direction::kRight);
+  std::uint8_t length = 1;
+
+  Direction direction() const { return static_cast<Direction>(directionCode); }
+  int endRow() const { return row + (length - 1) * directionStep(direction()).row; }
+  int endColumn() const { return column + (length - 1) * directionStep(direction()).column; }
 
   friend bool operator==(const Occurrence&, const Occurrence&) = default;
 };
 
-// More occurrences than this in one grid (a grid of one letter and words of
-// that letter, say) are not searched further. A large grid of random
-// letters holds each short word thousands of times by chance.
-inline constexpr std::size_t kMostOccurrences = 4'000'000;
-
+// Where the words lie. Words of the list that are the same word (letter case
+// ignored) share their places.
 struct WordSearch {
-  // For each listed word, in list order, where it lies: in reading order of
-  // the first letter, then by direction code. Empty for a missing word.
-  std::vector<std::vector<Occurrence>> occurrences;
-  // The search stopped at its limit; the lists are incomplete.
+  // The places of every distinct word, those of one word together.
+  std::vector<Occurrence> places;
+  // Word i's places are places[keyFirst[k]] to places[keyFirst[k + 1] - 1]
+  // for k = keyOfWord[i]; kNoKey for a word that cannot lie anywhere (empty,
+  // or holding a space).
+  std::vector<std::uint32_t> keyFirst;
+  std::vector<std::uint32_t> keyOfWord;
+  // The search stopped at its limit; the places are incomplete.
   bool tooMany = false;
+
+  static constexpr std::uint32_t kNoKey = 0xFFFFFFFF;
+
+  // Where word i of the list lies: in reading order of the first letter, then
+  // by direction code. Empty for a missing word.
+  // REQUIRES: i below the number of words searched for.
+  std::span<const Occurrence> placesOf(std::size_t i) const {
+    const std::uint32_t key = keyOfWord[i];
+    if (key == kNoKey) return {};
+    return std::span(places).subspan(keyFirst[key], keyFirst[key + 1] - keyFirst[key]);
+  }
 };
 
 // Finds the words in the grid rows (CP850, all of equal length, a space for
@@ -41,11 +60,11 @@ struct WordSearch {
 // the grid matches nothing. A word that reads the same backwards is reported
 // once for the cells it covers, in the direction that reads rightwards or
 // downwards (E, S, SE or NE); a word of one letter once per cell, as E.
-// The search stops once it has found more than `limit` occurrences.
-// REQUIRES: every row as long as the first.
+// The search stops once it has found more than `limit` places.
+// REQUIRES: every row as long as the first; at most 65535 rows and columns;
+// fewer than 2^24 words, each at most 255 letters long.
 [[nodiscard]] WordSearch findWords(const std::vector<std::string>& rows,
-                                   const std::vector<std::string>& words,
-                                   std::size_t limit = kMostOccurrences);
+                                   const std::vector<std::string>& words, std::size_t limit);
 
 }  // namespace haravoija
 

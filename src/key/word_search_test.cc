@@ -33,8 +33,10 @@ std::vector<Occurrence> plainSearch(const std::vector<std::string>& rows, const 
              ++k, y += step.row, x += step.column) {
           spelt += rows[y][x] == ' ' ? '\0' : static_cast<char>(toUpperLetter(rows[y][x]));
         }
-        if (spelt == key)
-          found.push_back({r, c, d, r + (length - 1) * step.row, c + (length - 1) * step.column});
+        if (spelt == key) {
+          found.push_back({static_cast<std::uint16_t>(r), static_cast<std::uint16_t>(c),
+                           static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(length)});
+        }
       }
     }
   }
@@ -56,9 +58,10 @@ TEST(WordSearchTest, AgreesWithAPlainSearchOnRandomGridsAndGivesUpPastItsLimit) 
       word.resize(1 + random() % 5);
       for (char& letter : word) letter = letters[random() % letters.size()];
     }
-    const WordSearch search = findWords(rows, words);
+    const WordSearch search = findWords(rows, words, 1000);
     for (std::size_t i = 0; i < words.size(); ++i) {
-      EXPECT_EQ(search.occurrences[i], plainSearch(rows, words[i]))
+      const std::span<const Occurrence> places = search.placesOf(i);
+      EXPECT_EQ(std::vector(places.begin(), places.end()), plainSearch(rows, words[i]))
           << "round " << round << " word " << words[i];
     }
   }

@@ -1,4 +1,4 @@
-// The JSON form of the answer key, escaped by the JSON library.
+// The JSON form of the answer key; its strings escaped by the JSON library.
 #include "output/key_json.h"
 
 #include <nlohmann/json.hpp>
@@ -9,50 +9,50 @@
 namespace haravoija {
 namespace {
 
-using Json = nlohmann::ordered_json;
+// A JSON string of CP850 text, escaped by the JSON library. Every string is
+// well-formed UTF-8 from the conversion; replace is only there so that
+// dumping can never throw.
+std::string jsonString(const std::string& cp850) {
+  return nlohmann::json(fromCp850(cp850, Charset::kUtf8))
+      .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
 
-Json utf8(const std::string& cp850) { return fromCp850(cp850, Charset::kUtf8); }
-
-// Every string is well-formed UTF-8 from the conversion; replace is only
-// there so that dumping can never throw.
-std::string dumped(const Json& value) {
-  return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+void addPlace(std::string& out, const Occurrence& at) {
+  out += "{\"row\":" + std::to_string(at.row + 1) + ",\"column\":" + std::to_string(at.column + 1) +
+         ",\"direction\":\"" + std::string(directionNames(at.direction()).compass) +
+         "\",\"endRow\":" + std::to_string(at.endRow() + 1) +
+         ",\"endColumn\":" + std::to_string(at.endColumn() + 1) + "}";
 }
 
 }  // namespace
 
 std::string keyJson(const PuzzlePage& page, const AnswerKey& key) {
-  // The object is dumped a word at a time: a large page has hundreds of
-  // thousands of occurrences, which as one JSON tree would take far more
-  // memory than as text. The library escapes every string.
-  Json head;
-  head["title"] = utf8(page.title);
-  head["rows"] = page.rows.size();
-  head["columns"] = page.rows[0].size();
-  Json grid = Json::array();
-  for (const std::string& row : page.rows) grid.push_back(utf8(row));
-  head["grid"] = std::move(grid);
-  Json tail;
-  tail["phrase"] = page.phrase ? utf8(*page.phrase) : Json(nullptr);
-  tail["phraseMatches"] = key.phraseMatches ? Json(*key.phraseMatches) : Json(nullptr);
-
-  std::string out = dumped(head);
-  out.pop_back();
-  out += ",\"words\":[";
-  for (std::size_t i = 0; i < page.words.size(); ++i) {
-    Json places = Json::array();
-    for (const Occurrence& at : key.occurrences[i]) {
-      places.push_back({{"row", at.row + 1},
-                        {"column", at.column + 1},
-                        {"direction", directionNames(at.direction).compass},
-                        {"endRow", at.endRow + 1},
-                        {"endColumn", at.endColumn + 1}});
-    }
-    if (i > 0) out += ',';
-    out += dumped({{"word", utf8(page.words[i])}, {"occurrences", std::move(places)}});
+  // Written a piece at a time rather than as one JSON tree: a large page has
+  // hundreds of thousands of places, which as a tree would take many times
+  // the memory of their text.
+  std::string out = "{\"title\":" + jsonString(page.title) +
+                    ",\"rows\":" + std::to_string(page.rows.size()) +
+                    ",\"columns\":" + std::to_string(page.rows[0].size()) + ",\"grid\":[";
+  for (std::size_t r = 0; r < page.rows.size(); ++r) {
+    if (r > 0) out += ',';
+    out += jsonString(page.rows[r]);
   }
-  out += "],";
-  out += dumped(tail).substr(1);
+  out += "],\"words\":[";
+  for (std::size_t i = 0; i < page.words.size(); ++i) {
+    if (i > 0) out += ',';
+    out += "{\"word\":" + jsonString(page.words[i]) + ",\"occurrences\":[";
+    bool first = true;
+    for (const Occurrence& at : key.places(i)) {
+      if (!first) out += ',';
+      first = false;
+      addPlace(out, at);
+    }
+    out += "]}";
+  }
+  out += "],\"phrase\":" + (page.phrase ? jsonString(*page.phrase) : "null");
+  out += ",\"phraseMatches\":";
+  out += key.phraseMatches ? (*key.phraseMatches ? "true" : "false") : "null";
+  out += '}';
   return out;
 }
 

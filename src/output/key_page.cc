@@ -110,12 +110,12 @@ void addGrid(std::string& out, const PuzzlePage& page, const AnswerKey* key, dou
          "\" height=\"" + std::to_string(2 * rows) + "\"/>\n";
   if (key != nullptr) {
     out += "<g class=\"merkit\">\n";
-    for (std::size_t i = 0; i < key->occurrences.size(); ++i) {
-      for (const Occurrence& at : key->occurrences[i]) {
+    for (std::size_t i = 0; i < page.words.size(); ++i) {
+      for (const Occurrence& at : key->places(i)) {
         out += "<line class=\"m c" + std::to_string(i % kMarkColours) + "\" x1=\"" +
                std::to_string(2 * at.column + 1) + "\" y1=\"" + std::to_string(2 * at.row + 1) +
-               "\" x2=\"" + std::to_string(2 * at.endColumn + 1) + "\" y2=\"" +
-               std::to_string(2 * at.endRow + 1) + "\"/>\n";
+               "\" x2=\"" + std::to_string(2 * at.endColumn() + 1) + "\" y2=\"" +
+               std::to_string(2 * at.endRow() + 1) + "\"/>\n";
       }
     }
     out += "</g>\n";
@@ -171,7 +171,7 @@ std::size_t widest(const std::vector<Entry>& entries) {
   return most;
 }
 
-Entry keyEntry(const std::string& word, const std::vector<Occurrence>& places) {
+Entry keyEntry(const std::string& word, std::span<const Occurrence> places) {
   Entry entry;
   if (places.empty()) {
     entry.html = "<span class=\"puuttuu\">" + html(word) + " \342\200\223</span>";
@@ -183,7 +183,7 @@ Entry keyEntry(const std::string& word, const std::vector<Occurrence>& places) {
   for (std::size_t k = 0; k < std::min(places.size(), kListedOccurrences); ++k) {
     const std::string at =
         std::to_string(places[k].row + 1) + "," + std::to_string(places[k].column + 1);
-    text += " " + at + std::string(directionNames(places[k].direction).arrow);
+    text += " " + at + std::string(directionNames(places[k].direction()).arrow);
     entry.characters += at.size() + 2;
   }
   if (places.size() > kListedOccurrences) {
@@ -221,7 +221,7 @@ void addPuzzle(std::string& out, const PuzzlePage& page) {
 void addKey(std::string& out, const PuzzlePage& page, const AnswerKey& key) {
   std::vector<Entry> entries;
   for (std::size_t i = 0; i < page.words.size(); ++i) {
-    entries.push_back(keyEntry(page.words[i], key.occurrences[i]));
+    entries.push_back(keyEntry(page.words[i], key.places(i)));
   }
   const double other = kHeadingHeight + kNoteHeight + kGridAndListGaps + kLegendHeight +
                        (page.phrase ? 3 * kPhraseLineHeight : 0) + kSpare;

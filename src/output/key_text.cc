@@ -26,13 +26,13 @@ std::string keyText(const PuzzlePage& page, const AnswerKey& key) {
   std::size_t widest = 0;
   for (const std::string& word : page.words) widest = std::max(widest, word.size());
   for (std::size_t i = 0; i < page.words.size(); ++i) {
-    const std::vector<Occurrence>& places = key.occurrences[i];
+    const std::span<const Occurrence> places = key.places(i);
     std::string line = "  " + page.words[i] + std::string(widest - page.words[i].size() + 2, ' ');
     if (places.empty()) line += "ei l\224ytynyt";
     for (std::size_t k = 0; k < places.size(); ++k) {
       if (k > 0) line += "; ";
       line += std::to_string(places[k].row + 1) + ", " + std::to_string(places[k].column + 1) +
-              " " + std::string(directionNames(places[k].direction).words);
+              " " + std::string(directionNames(places[k].direction()).words);
     }
     if (places.size() > 1) line += " (" + std::to_string(places.size()) + " kertaa)";
     text += line + "\n";
