@@ -269,6 +269,14 @@ TEST(BatchRunTest, NamesWordsAndSaves) {
   // The title is the argument, in the document's ISO 8859-1.
   EXPECT_NE(fake.files.files["out.html"].find("<title>./el\344imet.txt</title>"),
             std::string::npos);
+  // The grid is the dialogue's with the first answers, its words sorted longest first.
+  testing::FakeEnvironment asked("T\nkissa\nkoira\nhevonen\nL\n1\n1\n1\n1\nnimi\n5\n");
+  runDialogue(asked.env);
+  const auto grid = [](const std::string& page) {
+    const std::size_t start = page.find("<!--Ristikko-->");
+    return page.substr(start, page.find("<!--Sanat-->") - start);
+  };
+  EXPECT_EQ(grid(fake.files.files["out.html"]), grid(asked.files.files["Nimi.html"]));
 }
 
 }  // namespace
