@@ -147,6 +147,7 @@ TEST(KeyProgramTest, ShowsEachKeyOrItsJsonAndSavesItsPageOrRefusesTheCommandLine
   EXPECT_TRUE(piped.out.starts_with("<!DOCTYPE html>\n")) << piped.out;
   EXPECT_EQ(piped.out, runKey({"a.html"}).files["a-ratkaisu.html"]);
   EXPECT_TRUE(piped.saves.empty());
+  EXPECT_EQ(piped.status, 0);
 }
 
 TEST(KeyProgramTest, AUtf8TerminalSeesItsOwnLettersInNamesAndKeys) {
