@@ -18,7 +18,9 @@ struct PlacerOptions {
   // A knob for tests and benchmarks, never the program's: with two threads,
   // every scan is shared from the first on whatever its size, the helper
   // doing every other chunk of rows and the calling thread waiting for it,
-  // so that the helper's share does not depend on timing.
+  // so that the helper's share does not depend on timing. The helper's first
+  // chunk of each scan is left to the calling thread, as when the helper
+  // loses its core in the middle of a chunk.
   bool alternateChunks = false;
 };
 

@@ -199,8 +199,15 @@ int ScanHelper::work(bool helper, std::uint32_t id, int chunkRows, const BlockSc
   const int chunks = (job.scanRows() + chunkRows - 1) / chunkRows;
   if (alternate_) {
     int done = 0;
-    for (int chunk = helper ? 1 : 0; chunk < chunks; chunk += 2, ++done) {
+    for (int chunk = helper ? 1 : 0; chunk < chunks; chunk += 2) {
+      if (helper && chunk == 1) {
+        // Its first chunk it leaves claimed and undone, as a helper that has
+        // lost its core would, for the calling thread to do.
+        claim_.store(claimWord(id, 0, 1), std::memory_order_release);
+        continue;
+      }
       doChunk(id, chunk, chunkRows, scan, steps);
+      ++done;
       if (helper) {
         helperRows_.fetch_add(std::min(chunkRows, job.scanRows() - chunk * chunkRows),
                               std::memory_order_relaxed);
@@ -274,8 +281,9 @@ Placement ScanHelper::scan(const BlockScan& scan, long long& steps) {
          done = helperDone_.load(std::memory_order_acquire)) {
       helperDone_.wait(done, std::memory_order_acquire);
     }
-  } else {
-    const std::uint64_t claim = claim_.load(std::memory_order_acquire);
+  }
+  const std::uint64_t claim = claim_.load(std::memory_order_acquire);
+  if (!alternate_) {
     // The chunks the helper did, unless it is still at one. A long scan in
     // which it did none is a miss; a short one tells little either way.
     const int theirs = static_cast<int>(claim >> 20 & kChunkMask) - mine -
@@ -288,11 +296,11 @@ Placement ScanHelper::scan(const BlockScan& scan, long long& steps) {
       skip_ = backOff_;
       backOff_ = std::min(2 * backOff_, kLongestBackOff);
     }
-    // A chunk the helper has claimed and not finished: done here instead of
-    // waiting for it.
-    if ((claim & kChunkMask) != kNoChunk) {
-      doChunk(id, static_cast<int>(claim & kChunkMask), chunkRows, scan, steps);
-    }
+  }
+  // A chunk the helper has claimed and not finished: done here instead of
+  // waiting for it.
+  if ((claim & kChunkMask) != kNoChunk) {
+    doChunk(id, static_cast<int>(claim & kChunkMask), chunkRows, scan, steps);
   }
   const std::uint64_t best = best_.load(std::memory_order_acquire);
   // Later claims and offers of this scan fail.

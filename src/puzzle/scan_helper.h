@@ -26,8 +26,9 @@ class ScanHelper {
 
   // Starts the thread with a copy of `masks`, made here so that the helper
   // is ready at once; nullptr when no thread can be started. With
-  // `alternate` the helper does the odd chunks of rows of every scan and the
-  // calling thread the even ones, then waits for the helper's.
+  // `alternate` the helper does the odd chunks of rows of every scan but the
+  // first, which it claims and leaves, and the calling thread the even ones,
+  // then waits for the helper and does the chunk it left.
   // REQUIRES: every later change of `masks` is noted below, in order.
   static std::unique_ptr<ScanHelper> start(const ScanMasks& masks, bool alternate);
   ScanHelper(const ScanHelper&) = delete;
