@@ -84,11 +84,11 @@ void report(std::string_view name, const std::string& page) {
   }
   const AnswerKey& key = std::get<AnswerKey>(outcome);
   start = std::clock();
-  const std::size_t documentBytes = keyPage(reading.page, key).size();
+  const std::size_t documentBytes = keyPage(reading.page, key).value_or("").size();
   const double documentSeconds = secondsSince(start);
   start = std::clock();
-  const std::size_t textBytes = keyText(reading.page, key).size();
-  const std::size_t jsonBytes = keyJson(reading.page, key).size();
+  const std::size_t textBytes = keyText(reading.page, key).value_or("").size();
+  const std::size_t jsonBytes = keyJson(reading.page, key).value_or("").size();
   const double otherSeconds = secondsSince(start);
 
   std::size_t occurrences = 0;

@@ -10,7 +10,8 @@ Console::Console(std::istream& in, std::ostream& out, Charset charset)
     : in_(in), out_(out), charset_(charset) {}
 
 void Console::line(std::string_view text) {
-  out_ << fromCp850(text, charset_) << '\n';
+  put(text);
+  out_ << '\n';
   out_.flush();
 }
 
@@ -29,8 +30,17 @@ void Console::lines(std::string_view text) {
 }
 
 void Console::write(std::string_view text) {
-  out_ << fromCp850(text, charset_);
+  put(text);
   out_.flush();
+}
+
+// A piece at a time, so that a line of an answer key, which can run to
+// megabytes, is never converted whole. CP850 converts byte by byte.
+void Console::put(std::string_view text) {
+  constexpr std::size_t kPiece = 1 << 16;
+  for (std::size_t at = 0; at < text.size(); at += kPiece) {
+    out_ << fromCp850(text.substr(at, kPiece), charset_);
+  }
 }
 
 void Console::writeBytes(std::string_view bytes) {

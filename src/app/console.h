@@ -59,6 +59,7 @@ class Console {
 
  private:
   std::optional<std::string> readRaw(std::string_view prompt);
+  void put(std::string_view text);
 
   std::istream& in_;
   std::ostream& out_;

@@ -21,13 +21,16 @@ class KeyRun {
       : options_(options), env_(env), run_(kCommand, options, env) {}
 
   int pages() {
+    // Several pages' keys form an array, each written as soon as it is made.
+    if (options_.ownSwitch && options_.pages.size() > 1) env_.console.writeBytes("[");
     const int status = run_.forEachPage([this](const std::string& name) { return page(name); });
-    finishJson();
+    if (options_.ownSwitch && options_.pages.size() > 1) env_.console.writeBytes("\n]\n");
     return status;
   }
 
  private:
-  // The key of one page; false when it failed (reported).
+  // The key of one page; false when it failed (reported). Its forms are made
+  // one at a time, since each may be as long as the output limit allows.
   bool page(const std::string& name) {
     const std::optional<PuzzlePage> puzzle = run_.read(name);
     if (!puzzle) return false;
@@ -36,36 +39,39 @@ class KeyRun {
       return run_.fail(name, "sanat l\224ytyv\204t ruudukosta liian monta kertaa");
     }
     const AnswerKey& key = std::get<AnswerKey>(outcome);
-    const PageRun::Delivery delivery = run_.deliver(name, keyPage(*puzzle, key));
-    if (delivery != PageRun::Delivery::kFile) return delivery != PageRun::Delivery::kFailed;
+    if (const std::optional<bool> delivered = deliverPage(name, *puzzle, key)) return *delivered;
     if (options_.ownSwitch) {
-      json_.push_back(keyJson(*puzzle, key));
+      const std::optional<std::string> json = keyJson(*puzzle, key);
+      if (!json) return run_.tooLarge(name, "ratkaisu JSON-muodossa");
+      if (options_.pages.size() > 1) env_.console.writeBytes(jsonShown_++ > 0 ? ",\n" : "\n");
+      env_.console.writeBytes(*json);
+      if (options_.pages.size() == 1) env_.console.writeBytes("\n");
     } else {
+      const std::optional<std::string> text = keyText(*puzzle, key);
+      if (!text) return run_.tooLarge(name, "ratkaisu");
       if (shownKeys_++ > 0) env_.console.emptyLine();
-      env_.console.lines(keyText(*puzzle, key));
+      env_.console.lines(*text);
       env_.console.emptyLine();
       env_.console.line(run_.savedLine(name));
     }
     return true;
   }
 
-  // The JSON of the pages done: one object for one page named, an array
-  // for several.
-  void finishJson() {
-    if (!options_.ownSwitch) return;
-    if (options_.pages.size() == 1) {
-      if (!json_.empty()) env_.console.writeBytes(json_.front() + "\n");
-      return;
-    }
-    std::string array = "[";
-    for (std::size_t i = 0; i < json_.size(); ++i) array += (i > 0 ? ",\n" : "\n") + json_[i];
-    env_.console.writeBytes(array + "\n]\n");
+  // The key page written where the options say; nothing when it went to a
+  // file and the key is still to be shown, else whether the page is done.
+  std::optional<bool> deliverPage(const std::string& name, const PuzzlePage& puzzle,
+                                  const AnswerKey& key) {
+    const std::optional<std::string> document = keyPage(puzzle, key);
+    if (!document) return run_.tooLarge(name, kCommand.made);
+    const PageRun::Delivery delivery = run_.deliver(name, *document);
+    if (delivery == PageRun::Delivery::kFile) return std::nullopt;
+    return delivery != PageRun::Delivery::kFailed;
   }
 
   const PageOptions& options_;
   KeyEnvironment& env_;
   PageRun run_;
-  std::vector<std::string> json_;
+  int jsonShown_ = 0;
   int shownKeys_ = 0;
 };
 

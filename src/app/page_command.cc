@@ -16,6 +16,8 @@ namespace {
 constexpr std::string_view kTooLarge =
     "sivu on suurempi kuin Haravoijan ristikkosivut (ruudukko enint\204\204n 1000 x 1000)";
 static_assert(statesNumber(kTooLarge, kMaxGridSide));
+constexpr std::string_view kOutputTooLarge = " olisi liian suuri (yli 128 megatavua)";
+static_assert(statesNumber(kOutputTooLarge, kLargestOutputMegabytes));
 
 std::string_view pageErrorText(PageError error) {
   switch (error) {
@@ -158,6 +160,10 @@ bool PageRun::fail(const std::string& name, std::string_view what) {
   env_.errors.line(std::string(command_.name) + ": " + env_.console.toProgramText(name) + ": " +
                    std::string(what));
   return false;
+}
+
+bool PageRun::tooLarge(const std::string& name, std::string_view what) {
+  return fail(name, std::string(what) + std::string(kOutputTooLarge));
 }
 
 int runOnTerminal(PageProgram program, int argc, char** argv) {

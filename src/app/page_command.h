@@ -85,6 +85,9 @@ class PageRun {
 
   // Reports that the page failed; false.
   bool fail(const std::string& name, std::string_view what);
+  // Reports that what was made of the page (`what`, a subject: "ratkaisusivu")
+  // would pass kLargestOutputBytes; false.
+  bool tooLarge(const std::string& name, std::string_view what);
 
  private:
   std::string outputName(const std::string& name) const;

@@ -38,7 +38,9 @@ int runPlayProgram(const std::vector<std::string>& args, PageCommandEnvironment&
   return run.forEachPage([&](const std::string& name) {
     const std::optional<PuzzlePage> puzzle = run.read(name);
     if (!puzzle) return false;
-    const PageRun::Delivery delivery = run.deliver(name, playPage(*puzzle));
+    const std::optional<std::string> document = playPage(*puzzle);
+    if (!document) return run.tooLarge(name, kCommand.made);
+    const PageRun::Delivery delivery = run.deliver(name, *document);
     if (delivery == PageRun::Delivery::kFile) env.console.line(run.savedLine(name));
     return delivery != PageRun::Delivery::kFailed;
   });

@@ -45,15 +45,10 @@ struct PageReading {
   PuzzlePage page;
 };
 
-// Limits past which a page cannot come from the program, beside the grid
-// side and word length of text/limits.h. Reading stops as soon as one is
-// passed, so garbage costs bounded time and memory.
-inline constexpr std::size_t kMostPageWords = 1'000'000;
-inline constexpr std::size_t kMostPageWordBytes = std::size_t{16} << 20;
-inline constexpr std::size_t kLargestPageBytes = std::size_t{128} << 20;
-
 // Reads the page from the file. Everything after the word list is never
-// read. Letters come back as CP850.
+// read. Letters come back as CP850. Reading stops as soon as the page passes
+// one of the limits of a saved page (page/page_format.h) or the grid side of
+// text/limits.h, so garbage costs bounded time and memory.
 [[nodiscard]] PageReading readPuzzlePage(InputFile& file);
 
 }  // namespace haravoija

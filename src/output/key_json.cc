@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "output/bounded_text.h"
 #include "output/direction_names.h"
 #include "text/charset.h"
 
@@ -17,7 +18,7 @@ std::string jsonString(const std::string& cp850) {
       .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
-void addPlace(std::string& out, const Occurrence& at) {
+void addPlace(BoundedText& out, const Occurrence& at) {
   out += "{\"row\":" + std::to_string(at.row + 1) + ",\"column\":" + std::to_string(at.column + 1) +
          ",\"direction\":\"" + std::string(directionNames(at.direction()).compass) +
          "\",\"endRow\":" + std::to_string(at.endRow() + 1) +
@@ -26,19 +27,20 @@ void addPlace(std::string& out, const Occurrence& at) {
 
 }  // namespace
 
-std::string keyJson(const PuzzlePage& page, const AnswerKey& key) {
+std::optional<std::string> keyJson(const PuzzlePage& page, const AnswerKey& key,
+                                   std::size_t limit) {
   // Written a piece at a time rather than as one JSON tree: a large page has
   // hundreds of thousands of places, which as a tree would take many times
   // the memory of their text.
-  std::string out = "{\"title\":" + jsonString(page.title) +
-                    ",\"rows\":" + std::to_string(page.rows.size()) +
-                    ",\"columns\":" + std::to_string(page.rows[0].size()) + ",\"grid\":[";
+  BoundedText out(limit);
+  out += "{\"title\":" + jsonString(page.title) + ",\"rows\":" + std::to_string(page.rows.size()) +
+         ",\"columns\":" + std::to_string(page.rows[0].size()) + ",\"grid\":[";
   for (std::size_t r = 0; r < page.rows.size(); ++r) {
     if (r > 0) out += ',';
     out += jsonString(page.rows[r]);
   }
   out += "],\"words\":[";
-  for (std::size_t i = 0; i < page.words.size(); ++i) {
+  for (std::size_t i = 0; i < page.words.size() && !out.tooLarge(); ++i) {
     if (i > 0) out += ',';
     out += "{\"word\":" + jsonString(page.words[i]) + ",\"occurrences\":[";
     bool first = true;
@@ -53,7 +55,7 @@ std::string keyJson(const PuzzlePage& page, const AnswerKey& key) {
   out += ",\"phraseMatches\":";
   out += key.phraseMatches ? (*key.phraseMatches ? "true" : "false") : "null";
   out += '}';
-  return out;
+  return std::move(out).take();
 }
 
 }  // namespace haravoija

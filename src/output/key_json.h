@@ -2,10 +2,13 @@
 #ifndef HARAVOIJA_OUTPUT_KEY_JSON_H_
 #define HARAVOIJA_OUTPUT_KEY_JSON_H_
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 #include "key/answer_key.h"
 #include "key/puzzle_page.h"
+#include "text/limits.h"
 
 namespace haravoija {
 
@@ -15,8 +18,10 @@ namespace haravoija {
 //  "endRow", "endColumn"}]}], "phrase": string or null,
 //  "phraseMatches": bool or null}. Rows and columns count from 1; a
 // direction is one of N NE E SE S SW W NW; an empty cell is a space.
+// Nothing when the text would be longer than `limit` bytes.
 // REQUIRES: `key` is solvePage's key of this same page.
-std::string keyJson(const PuzzlePage& page, const AnswerKey& key);
+[[nodiscard]] std::optional<std::string> keyJson(const PuzzlePage& page, const AnswerKey& key,
+                                                 std::size_t limit = kLargestOutputBytes);
 
 }  // namespace haravoija
 

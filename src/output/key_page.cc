@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "output/bounded_text.h"
 #include "output/direction_names.h"
 #include "output/key_layout.h"
 #include "page/page_format.h"
@@ -83,7 +84,7 @@ std::string number(double value) {
 }
 
 // The title, smaller when it is long; `suffix` is UTF-8 HTML.
-void addHeading(std::string& out, std::string_view title, std::string_view suffix = "") {
+void addHeading(BoundedText& out, std::string_view title, std::string_view suffix = "") {
   const std::size_t characters = std::max<std::size_t>(title.size() + suffix.size() / 2, 1);
   const double fitting = kContentWidth / (0.6 * static_cast<double>(characters));
   const double font = std::max(kSmallestTitleFont, std::min(kTitleFont, fitting));
@@ -91,7 +92,7 @@ void addHeading(std::string& out, std::string_view title, std::string_view suffi
          "</h1>\n";
 }
 
-void addNote(std::string& out, const PageLayout& layout) {
+void addNote(BoundedText& out, const PageLayout& layout) {
   if (!layout.small) return;
   out +=
       "<p class=\"huom\">Huom: ruudukko tai sanalista on niin suuri, ett\303\244 kirjaimet "
@@ -100,7 +101,7 @@ void addNote(std::string& out, const PageLayout& layout) {
 
 // The grid; with a key, the word marks under the letters and the letters of
 // no word faint.
-void addGrid(std::string& out, const PuzzlePage& page, const AnswerKey* key, double cell) {
+void addGrid(BoundedText& out, const PuzzlePage& page, const AnswerKey* key, double cell) {
   const int rows = static_cast<int>(page.rows.size());
   const int columns = static_cast<int>(page.rows[0].size());
   out += "<svg class=\"ruudukko\" viewBox=\"0 0 " + std::to_string(2 * columns) + " " +
@@ -110,7 +111,7 @@ void addGrid(std::string& out, const PuzzlePage& page, const AnswerKey* key, dou
          "\" height=\"" + std::to_string(2 * rows) + "\"/>\n";
   if (key != nullptr) {
     out += "<g class=\"merkit\">\n";
-    for (std::size_t i = 0; i < page.words.size(); ++i) {
+    for (std::size_t i = 0; i < page.words.size() && !out.tooLarge(); ++i) {
       for (const Occurrence& at : key->places(i)) {
         out += "<line class=\"m c" + std::to_string(i % kMarkColours) + "\" x1=\"" +
                std::to_string(2 * at.column + 1) + "\" y1=\"" + std::to_string(2 * at.row + 1) +
@@ -144,31 +145,37 @@ void addGrid(std::string& out, const PuzzlePage& page, const AnswerKey* key, dou
   out += "</g>\n</svg>\n";
 }
 
+// One line of a word list: its HTML and its width in characters. A list's
+// entries are made twice, once for the widest and once to be written, rather
+// than kept: a page may list a million words.
 struct Entry {
   std::string html;
   std::size_t characters = 0;
 };
 
-void addList(std::string& out, const std::vector<Entry>& entries, const PageLayout& layout) {
+template <typename MakeEntry>
+std::size_t widest(std::size_t entries, const MakeEntry& entry) {
+  std::size_t most = 0;
+  for (std::size_t i = 0; i < entries; ++i) most = std::max(most, entry(i).characters);
+  return most;
+}
+
+template <typename MakeEntry>
+void addList(BoundedText& out, std::size_t entries, const MakeEntry& entry,
+             const PageLayout& layout) {
   out += "<div class=\"sanat\" style=\"font-size:" + number(layout.listFont) +
          "mm;grid-template-columns:repeat(" + std::to_string(layout.listColumns) +
          ",1fr);column-gap:" + number(1.5 * layout.listFont) + "mm\">\n";
   const std::size_t perColumn = static_cast<std::size_t>(std::max(layout.listLines, 1));
-  for (std::size_t first = 0; first < entries.size(); first += perColumn) {
+  for (std::size_t first = 0; first < entries && !out.tooLarge(); first += perColumn) {
     out += "<div>";
-    for (std::size_t i = first; i < std::min(entries.size(), first + perColumn); ++i) {
+    for (std::size_t i = first; i < std::min(entries, first + perColumn); ++i) {
       if (i > first) out += "<br>";
-      out += entries[i].html;
+      out += entry(i).html;
     }
     out += "</div>\n";
   }
   out += "</div>\n";
-}
-
-std::size_t widest(const std::vector<Entry>& entries) {
-  std::size_t most = 0;
-  for (const Entry& entry : entries) most = std::max(most, entry.characters);
-  return most;
 }
 
 Entry keyEntry(const std::string& word, std::span<const Occurrence> places) {
@@ -199,40 +206,40 @@ Entry keyEntry(const std::string& word, std::span<const Occurrence> places) {
   return entry;
 }
 
-void addPuzzle(std::string& out, const PuzzlePage& page) {
-  std::vector<Entry> entries;
-  for (const std::string& word : page.words) entries.push_back({html(word), word.size()});
+void addPuzzle(BoundedText& out, const PuzzlePage& page) {
+  const auto entry = [&page](std::size_t i) {
+    return Entry{html(page.words[i]), page.words[i].size()};
+  };
+  const std::size_t entries = page.words.size();
   const double other = kHeadingHeight + kNoteHeight + kGridAndListGaps +
                        kSolverLineHeight * (page.phrase ? 2 : 1) + kSpare;
   const PageLayout layout =
-      layoutPage(static_cast<int>(page.rows.size()), static_cast<int>(page.rows[0].size()),
-                 entries.size(), widest(entries), other);
+      layoutPage(static_cast<int>(page.rows.size()), static_cast<int>(page.rows[0].size()), entries,
+                 widest(entries, entry), other);
   out += "<section class=\"sivu tehtava\" id=\"tehtava\">\n";
   addHeading(out, page.title);
   addNote(out, layout);
   addGrid(out, page, nullptr, layout.cell);
-  addList(out, entries, layout);
+  addList(out, entries, entry, layout);
   // The solver's lines as the saved page has them.
   if (page.phrase) out += "<p class=\"viiva\">" + html(kPhraseQuestionLine) + "</p>\n";
   out += "<p class=\"viiva\">" + html(kSolverLine) + "</p>\n";
   out += "</section>\n";
 }
 
-void addKey(std::string& out, const PuzzlePage& page, const AnswerKey& key) {
-  std::vector<Entry> entries;
-  for (std::size_t i = 0; i < page.words.size(); ++i) {
-    entries.push_back(keyEntry(page.words[i], key.places(i)));
-  }
+void addKey(BoundedText& out, const PuzzlePage& page, const AnswerKey& key) {
+  const auto entry = [&](std::size_t i) { return keyEntry(page.words[i], key.places(i)); };
+  const std::size_t entries = page.words.size();
   const double other = kHeadingHeight + kNoteHeight + kGridAndListGaps + kLegendHeight +
                        (page.phrase ? 3 * kPhraseLineHeight : 0) + kSpare;
   const PageLayout layout =
-      layoutPage(static_cast<int>(page.rows.size()), static_cast<int>(page.rows[0].size()),
-                 entries.size(), widest(entries), other);
+      layoutPage(static_cast<int>(page.rows.size()), static_cast<int>(page.rows[0].size()), entries,
+                 widest(entries, entry), other);
   out += "<section class=\"sivu ratkaisu\" id=\"ratkaisu\">\n";
   addHeading(out, page.title, " \342\200\223 ratkaisu");
   addNote(out, layout);
   addGrid(out, page, &key, layout.cell);
-  addList(out, entries, layout);
+  addList(out, entries, entry, layout);
   out +=
       "<p class=\"selite\">Sanan per\303\244ss\303\244 ensimm\303\244isen kirjaimen rivi ja "
       "sarake sek\303\244 suunta; \342\200\223 ei l\303\266ytynyt; (2\303\227) l\303\266ytyi "
@@ -252,14 +259,16 @@ void addKey(std::string& out, const PuzzlePage& page, const AnswerKey& key) {
 
 }  // namespace
 
-std::string keyPage(const PuzzlePage& page, const AnswerKey& key) {
-  std::string out = "<!DOCTYPE html>\n<html lang=\"fi\">\n<head>\n<meta charset=\"utf-8\">\n";
+std::optional<std::string> keyPage(const PuzzlePage& page, const AnswerKey& key,
+                                   std::size_t limit) {
+  BoundedText out(limit);
+  out += "<!DOCTYPE html>\n<html lang=\"fi\">\n<head>\n<meta charset=\"utf-8\">\n";
   out += "<title>" + html(page.title) + " \342\200\223 ratkaisu</title>\n";
   out += "<style>\n" + std::string(kStyle) + "</style>\n</head>\n<body>\n";
   addPuzzle(out, page);
   addKey(out, page, key);
   out += "</body>\n</html>\n";
-  return out;
+  return std::move(out).take();
 }
 
 }  // namespace haravoija

@@ -3,10 +3,13 @@
 #ifndef HARAVOIJA_OUTPUT_KEY_PAGE_H_
 #define HARAVOIJA_OUTPUT_KEY_PAGE_H_
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 #include "key/answer_key.h"
 #include "key/puzzle_page.h"
+#include "text/limits.h"
 
 namespace haravoija {
 
@@ -19,8 +22,10 @@ namespace haravoija {
 // faint, each word with the row, column and direction of its occurrences,
 // and the hidden phrase with the outcome of its check. A page whose letters
 // print below a readable size says so.
+// Nothing when the document would be longer than `limit` bytes.
 // REQUIRES: `key` is solvePage's key of this same page.
-std::string keyPage(const PuzzlePage& page, const AnswerKey& key);
+[[nodiscard]] std::optional<std::string> keyPage(const PuzzlePage& page, const AnswerKey& key,
+                                                 std::size_t limit = kLargestOutputBytes);
 
 }  // namespace haravoija
 

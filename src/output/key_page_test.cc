@@ -20,7 +20,11 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
   // SB lies twice from the S, Koira nowhere; A and T are left over.
   PuzzlePage page{"Sanat & <\204>", {"KISA", "ABBA", "\216TAT"}, {}, "A t"};
   page.words = {"Abba", "Kisa", "Koira", "Sb", "\216t"};
-  const std::string html = keyPage(page, keyOf(page));
+  const AnswerKey key = keyOf(page);
+  const std::string html = keyPage(page, key).value();
+  // Not one byte more than its limit.
+  EXPECT_EQ(keyPage(page, key, html.size()), html);
+  EXPECT_EQ(keyPage(page, key, html.size() - 1), std::nullopt);
   EXPECT_TRUE(
       html.starts_with("<!DOCTYPE html>\n<html lang=\"fi\">\n<head>\n<meta charset=\"utf-8\">\n"
                        "<title>Sanat &amp; &lt;\303\244&gt; \342\200\223 ratkaisu</title>"));
@@ -54,14 +58,14 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
     EXPECT_EQ(occurrences(html, once), 1U) << once;
   }
   page.phrase = "T a";
-  EXPECT_EQ(occurrences(keyPage(page, keyOf(page)),
+  EXPECT_EQ(occurrences(keyPage(page, keyOf(page)).value(),
                         "<p class=\"puuttuu\">Ne eiv\303\244t muodosta piilolausetta.</p>\n</div>"),
             1U);
   // The colours go round after eight words, past three places an entry is cut short, and a
   // control byte shows as U+FFFD.
   PuzzlePage ten{"A\001", {"ABCDEFGHIJAAAAA"}, {"Ab", "Bc", "Cd", "De", "Ef"}, {}};
   ten.words.insert(ten.words.end(), {"Fg", "Gh", "Hi", "Ij", "Aa"});
-  const std::string round = keyPage(ten, keyOf(ten));
+  const std::string round = keyPage(ten, keyOf(ten)).value();
   EXPECT_NE(round.find("<title>A\357\277\275 \342\200\223"), std::string::npos);
   EXPECT_EQ(occurrences(round, "class=\"m c0\"") * 10 + occurrences(round, "class=\"m c7\""), 21U);
   EXPECT_EQ(
@@ -69,7 +73,7 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
   // Empty cells have no letter, a large grid gets the note, and only 60 leftovers are shown.
   PuzzlePage large{"Iso", std::vector(102, std::string(102, 'A')), {"Bb"}, "x"};
   large.rows[0] = " B" + std::string(100, ' ');
-  const std::string big = keyPage(large, keyOf(large));
+  const std::string big = keyPage(large, keyOf(large)).value();
   for (const std::string& once : {"<text x=\"3\" y=\"1.47\"><tspan class=\"j\">B</tspan></text>"s,
                                   "kirjaimet: B" + std::string(59, 'A') + "\342\200\246</p>"}) {
     EXPECT_EQ(occurrences(big, once), 1U) << once;
@@ -83,9 +87,11 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
 // phrase), key legend 2.8 x 1.25 + 3, phrase lines 3 x (3.5 x 1.25 + 1), 6 spare.
 TEST(KeyPageTest, ATallGridTakesTheHeightTheRestOfThePageLeaves) {
   for (const bool phrase : {false, true}) {
-    const PuzzlePage page{"Pitk\204", std::vector<std::string>(20, "A"), {},
+    const PuzzlePage page{"Pitk\204",
+                          std::vector<std::string>(20, "A"),
+                          {},
                           phrase ? std::optional<std::string>("a") : std::nullopt};
-    const std::string html = keyPage(page, keyOf(page));
+    const std::string html = keyPage(page, keyOf(page)).value();
     const double expected[] = {phrase ? 190.55 : 200.925, phrase ? 188.675 : 204.8};
     std::size_t at = 0;
     for (const double height : expected) {

@@ -3,14 +3,17 @@
 
 #include <algorithm>
 
+#include "output/bounded_text.h"
 #include "output/direction_names.h"
 
 namespace haravoija {
 
-std::string keyText(const PuzzlePage& page, const AnswerKey& key) {
+std::optional<std::string> keyText(const PuzzlePage& page, const AnswerKey& key,
+                                   std::size_t limit) {
   const int rows = static_cast<int>(page.rows.size());
   const int columns = static_cast<int>(page.rows[0].size());
-  std::string text = "Ratkaisu: " + page.title + "\n";
+  BoundedText text(limit);
+  text += "Ratkaisu: " + page.title + "\n";
   text += "Ruudukko " + std::to_string(rows) + " x " + std::to_string(columns) + ", " +
           std::to_string(page.words.size()) + " sanaa\n\n";
   for (int r = 0; r < rows; ++r) {
@@ -25,17 +28,17 @@ std::string keyText(const PuzzlePage& page, const AnswerKey& key) {
   text += "\nSanat (rivi, sarake, suunta):\n";
   std::size_t widest = 0;
   for (const std::string& word : page.words) widest = std::max(widest, word.size());
-  for (std::size_t i = 0; i < page.words.size(); ++i) {
+  for (std::size_t i = 0; i < page.words.size() && !text.tooLarge(); ++i) {
     const std::span<const Occurrence> places = key.places(i);
-    std::string line = "  " + page.words[i] + std::string(widest - page.words[i].size() + 2, ' ');
-    if (places.empty()) line += "ei l\224ytynyt";
+    text += "  " + page.words[i] + std::string(widest - page.words[i].size() + 2, ' ');
+    if (places.empty()) text += "ei l\224ytynyt";
     for (std::size_t k = 0; k < places.size(); ++k) {
-      if (k > 0) line += "; ";
-      line += std::to_string(places[k].row + 1) + ", " + std::to_string(places[k].column + 1) +
+      if (k > 0) text += "; ";
+      text += std::to_string(places[k].row + 1) + ", " + std::to_string(places[k].column + 1) +
               " " + std::string(directionNames(places[k].direction()).words);
     }
-    if (places.size() > 1) line += " (" + std::to_string(places.size()) + " kertaa)";
-    text += line + "\n";
+    if (places.size() > 1) text += " (" + std::to_string(places.size()) + " kertaa)";
+    text += '\n';
   }
 
   if (page.phrase) {
@@ -44,7 +47,7 @@ std::string keyText(const PuzzlePage& page, const AnswerKey& key) {
                 ? "J\204ljelle j\204\204v\204t kirjaimet muodostavat piilolauseen.\n"
                 : "J\204ljelle j\204\204v\204t kirjaimet eiv\204t muodosta piilolausetta.\n";
   }
-  return text;
+  return std::move(text).take();
 }
 
 }  // namespace haravoija

@@ -3,11 +3,14 @@
 #ifndef HARAVOIJA_OUTPUT_KEY_TEXT_H_
 #define HARAVOIJA_OUTPUT_KEY_TEXT_H_
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "key/answer_key.h"
 #include "key/puzzle_page.h"
+#include "text/limits.h"
 
 namespace haravoija {
 
@@ -17,8 +20,10 @@ namespace haravoija {
 // of every place it lies (counted from 1; a word found more than once says
 // how often, a missing word says so), and with a hidden phrase, the phrase
 // and whether the leftover letters spell it.
+// Nothing when the text would be longer than `limit` bytes.
 // REQUIRES: `key` is solvePage's key of this same page.
-std::string keyText(const PuzzlePage& page, const AnswerKey& key);
+[[nodiscard]] std::optional<std::string> keyText(const PuzzlePage& page, const AnswerKey& key,
+                                                 std::size_t limit = kLargestOutputBytes);
 
 }  // namespace haravoija
 

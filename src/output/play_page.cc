@@ -2,6 +2,7 @@
 // escaped, never into the script, so no title or word can end an element.
 #include "output/play_page.h"
 
+#include "output/bounded_text.h"
 #include "output/play_assets.h"
 #include "page/page_format.h"
 #include "text/charset.h"
@@ -25,7 +26,7 @@ std::string contentDigest(const PuzzlePage& page) {
   return sha256Hex(content);
 }
 
-void addGrid(std::string& out, const PuzzlePage& page) {
+void addGrid(BoundedText& out, const PuzzlePage& page) {
   const std::size_t rows = page.rows.size();
   const std::size_t columns = page.rows[0].size();
   out +=
@@ -34,7 +35,7 @@ void addGrid(std::string& out, const PuzzlePage& page) {
       std::to_string(rows) + "\" data-columns=\"" + std::to_string(columns) + "\" data-key=\"" +
       contentDigest(page) + "\" style=\"--sarakkeet:" + std::to_string(columns) +
       ";--rivit:" + std::to_string(rows) + "\">\n";
-  for (std::size_t r = 0; r < rows; ++r) {
+  for (std::size_t r = 0; r < rows && !out.tooLarge(); ++r) {
     const std::string row = std::to_string(r + 1);
     for (std::size_t c = 0; c < columns; ++c) {
       out += "<span data-row=\"" + row + "\" data-column=\"" + std::to_string(c + 1) + "\">";
@@ -48,9 +49,10 @@ void addGrid(std::string& out, const PuzzlePage& page) {
   out += "</div></div></div>\n";
 }
 
-void addWords(std::string& out, const PuzzlePage& page) {
+void addWords(BoundedText& out, const PuzzlePage& page) {
   out += "<ul class=\"sanat\" id=\"sanat\" aria-label=\"Sanat\">\n";
   for (const std::string& word : page.words) {
+    if (out.tooLarge()) break;
     const std::string text = html(word);
     out += "<li data-word=\"" + text + "\">" + text + "</li>\n";
   }
@@ -59,7 +61,7 @@ void addWords(std::string& out, const PuzzlePage& page) {
 
 // Shown once every word is found; the script fills in the time and the
 // letters of no word.
-void addEnd(std::string& out, const PuzzlePage& page) {
+void addEnd(BoundedText& out, const PuzzlePage& page) {
   out +=
       "<section id=\"valmis\" hidden>\n<h2>Kaikki sanat l\303\266ydetty!</h2>\n"
       "<p id=\"aika\"></p>\n"
@@ -80,10 +82,9 @@ std::string phraseDigestText(std::string_view cp850Phrase) {
   return fromCp850(phraseCells(cp850Phrase), Charset::kUtf8);
 }
 
-std::string playPage(const PuzzlePage& page) {
+std::optional<std::string> playPage(const PuzzlePage& page, std::size_t limit) {
   const std::string title = html(page.title);
-  std::string out;
-  out.reserve(page.rows.size() * page.rows[0].size() * 48 + playScript().size() + 4096);
+  BoundedText out(limit);
   out +=
       "<!DOCTYPE html>\n<html lang=\"fi\">\n<head>\n<meta charset=\"utf-8\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
@@ -108,7 +109,7 @@ std::string playPage(const PuzzlePage& page) {
       "<script>\n";
   out += playScript();
   out += "</script>\n</body>\n</html>\n";
-  return out;
+  return std::move(out).take();
 }
 
 }  // namespace haravoija

@@ -3,10 +3,13 @@
 #ifndef HARAVOIJA_OUTPUT_PLAY_PAGE_H_
 #define HARAVOIJA_OUTPUT_PLAY_PAGE_H_
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "key/puzzle_page.h"
+#include "text/limits.h"
 
 namespace haravoija {
 
@@ -15,9 +18,11 @@ namespace haravoija {
 // with data-row and data-column (from 1); each listed word an element with
 // data-word. No word's place is in it; a hidden phrase only as the digest
 // of phraseDigestText of it, in the data-hash of the phrase form.
+// Nothing when the page would be longer than `limit` bytes.
 // REQUIRES: page as readPuzzlePage returns it (at least one row, rows of
 // equal length).
-std::string playPage(const PuzzlePage& page);
+[[nodiscard]] std::optional<std::string> playPage(const PuzzlePage& page,
+                                                  std::size_t limit = kLargestOutputBytes);
 
 // What the page hashes to check a typed phrase: the letters the phrase put
 // into the grid (its characters but spaces, a-z and the Finnish letters

@@ -11,6 +11,15 @@
 
 namespace haravoija {
 
+// Limits past which a page cannot come from the program, for its readers.
+// The largest pages it makes, 1000 x 1000 letters with thousands of words,
+// take about 35 megabytes, and their words well under 2 megabytes: the
+// words' letters and every byte of a page read back are a few times that
+// at most, and a million words a few times more than any real list.
+inline constexpr std::size_t kLargestPageBytes = std::size_t{64} << 20;
+inline constexpr std::size_t kMostPageWords = 1'000'000;
+inline constexpr std::size_t kMostPageWordBytes = std::size_t{4} << 20;
+
 // Page bytes are ISO 8859-1 (document code); the texts marked CP850 are
 // converted by whoever writes them. Pages end their lines in CR LF; older
 // pages in LF alone, which the readers take too.

@@ -1,9 +1,11 @@
 // The sizes the program accepts: how long a word may be, how many words a
-// list may hold and how many rows or columns a grid may have. Everything that
+// list may hold, how many rows or columns a grid may have and how large an
+// output made of a saved page may be. Everything that
 // checks, sizes a buffer by or states one of them refers to these.
 #ifndef HARAVOIJA_TEXT_LIMITS_H_
 #define HARAVOIJA_TEXT_LIMITS_H_
 
+#include <cstddef>
 #include <string_view>
 
 namespace haravoija {
@@ -15,6 +17,12 @@ inline constexpr int kMaxWordLength = 79;
 inline constexpr int kMaxWords = 10000;
 // Rows or columns the user may ask for, and of any page the key reads.
 inline constexpr int kMaxGridSide = 1000;
+// Megabytes (of 2^20 bytes) that an answer key or a playable page made of a
+// saved page may take, in any of its forms. The largest puzzles the program
+// makes give keys and pages of 20-50 megabytes; past this a page can only
+// be one made to exhaust the machine.
+inline constexpr int kLargestOutputMegabytes = 128;
+inline constexpr std::size_t kLargestOutputBytes = std::size_t{kLargestOutputMegabytes} << 20;
 
 // True when `text` writes `number` (not negative) in decimal digits that no
 // other digit adjoins. A message that states a limit is checked against its

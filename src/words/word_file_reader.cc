@@ -70,6 +70,12 @@ class WordFileReader {
 
   std::vector<std::string> takeCandidates() { return std::move(candidates_); }
 
+  // A page holds no more words than a saved page can: the rest are not read.
+  bool full() const {
+    return mode_ == WordFileMode::kHtml &&
+           (candidates_.size() >= kMostPageWords || letters_ >= kMostPageWordBytes);
+  }
+
  private:
   enum class LineState { kStart, kOneByte, kTokens, kIgnoreRest };
 
@@ -187,7 +193,9 @@ class WordFileReader {
         token.size() > static_cast<std::size_t>(kMaxWordLength) || !allLetters(token)) {
       return;
     }
-    if (seen_.insert(toUpperText(token)).second) candidates_.emplace_back(token);
+    if (full() || !seen_.insert(toUpperText(token)).second) return;
+    candidates_.emplace_back(token);
+    letters_ += token.size();
   }
 
   static constexpr std::size_t kNoByteOrderMark = 3;
@@ -199,6 +207,7 @@ class WordFileReader {
   // Keys of the list's words and of every candidate so far.
   std::unordered_set<std::string> seen_;
   std::vector<std::string> candidates_;
+  std::size_t letters_ = 0;  // in the candidates
   std::size_t lineStartCandidates_ = 0;
 
   LineState lineState_ = LineState::kStart;
@@ -216,13 +225,16 @@ class WordFileReader {
 std::vector<std::string> readWordFile(InputFile& file, WordFileMode mode, const WordList& list) {
   WordFileReader reader(mode, list);
   std::array<char, kChunkSize> chunk;
+  std::size_t total = 0;
   for (;;) {
     const std::optional<std::size_t> got = file.read(chunk);
     if (!got) {
       reader.abandonLine();
       break;
     }
-    if (*got == 0) {
+    total += *got;
+    // A page larger than a saved page can be ends there.
+    if (*got == 0 || reader.full() || (mode == WordFileMode::kHtml && total > kLargestPageBytes)) {
       reader.finish();
       break;
     }

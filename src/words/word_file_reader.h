@@ -17,7 +17,9 @@ enum class WordFileMode { kPlain, kHtml };
 // read before. The Finnish letters may come as ISO 8859-1, CP850 or UTF-8
 // bytes and are returned as CP850. In HTML mode only the words between the
 // page's word-list markers count. A read error ends the reading; the words of the lines read whole
-// before it stay. Memory stays bounded whatever the file holds.
+// before it stay. In HTML mode the reading ends as at the end of the file once the page is larger
+// than a saved page can be, or holds as many words or letters in them (page/page_format.h), so
+// that memory stays bounded whatever the file holds.
 std::vector<std::string> readWordFile(InputFile& file, WordFileMode mode, const WordList& list);
 
 }  // namespace haravoija
