@@ -38,6 +38,35 @@ TEST(E2eKey, WritesTheKeyBesideThePageAndReportsEachPageItCannotDo) {
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "a-ratkaisu.html"));
 }
 
+// A swear word that the fill spelled is named on the console, the key page and in the JSON, for
+// the teacher to make another puzzle; the same word listed by the teacher is not.
+TEST(E2eKey, NamesTheSwearWordsThatTheGridSpellsByChance) {
+  TempDir dir;
+  const std::vector<std::string> rows = {"KALAXXXX", "XPERKELE", "XXXXXXXX", "XXXXXXXX"};
+  dir.write("a.html", puzzleDocument({rows, {"kala"}, ""}, "A"));
+  dir.write("b.html", puzzleDocument({rows, {"kala", "perkele"}, ""}, "B"));
+  const RunOptions options{.binary = HARAVOIJA_KEY_BINARY};
+  const RunResult text = runBinary({"a.html", "b.html"}, "", dir.path(), options);
+  const std::string named =
+      "Ruudukkoon sattumalta syntyneet rumat sanat (rivi, sarake, suunta):\n"
+      "  PERKELE  2, 2 oikealle\n"
+      "Tee tarvittaessa uusi ristikko ennen tulostamista.\n";
+  EXPECT_EQ(occurrences(text.out, named), 1U) << text.out;
+  EXPECT_LT(text.out.find(named), text.out.find("Ratkaisu: B"));
+  EXPECT_EQ(occurrences(readFile(dir.path() / "a-ratkaisu.html"),
+                        "<p class=\"huom\">Ruudukkoon on sattumalta syntynyt rumia sanoja: "
+                        "PERKELE (2, 2 \342\206\222). Tee tarvittaessa uusi ristikko ennen "
+                        "tulostamista.</p>"),
+            1U);
+  EXPECT_EQ(occurrences(readFile(dir.path() / "b-ratkaisu.html"), "rumia"), 0U);
+  const RunResult json = runBinary({"--json", "a.html", "b.html"}, "", dir.path(), options);
+  EXPECT_EQ(occurrences(json.out, "\"chance\":[{\"word\":\"PERKELE\",\"occurrences\":[{\"row\":2,"
+                                  "\"column\":2,\"direction\":\"E\",\"endRow\":2,"
+                                  "\"endColumn\":8}]}]}"),
+            1U);
+  EXPECT_EQ(occurrences(json.out, "\"chance\":[]}"), 1U);
+}
+
 #if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
 constexpr bool kSlowBuild = false;
 #else

@@ -46,8 +46,8 @@ const std::string kJson =
     R"("occurrences":[{"row":1,"column":3,"direction":"SW","endRow":2,"endColumn":2},{"row":1,)"
     R"("column":3,"direction":"S","endRow":2,"endColumn":3}]},{"word":"Ät",)"
     R"("occurrences":[{"row":3,"column":1,"direction":"E","endRow":3,"endColumn":2}]}],)";
-const std::string kJsonA = kJson + R"("phrase":"A t","phraseMatches":true})";
-const std::string kJsonB = kJson + R"("phrase":null,"phraseMatches":null})";
+const std::string kJsonA = kJson + R"("phrase":"A t","phraseMatches":true,"chance":[]})";
+const std::string kJsonB = kJson + R"("phrase":null,"phraseMatches":null,"chance":[]})";
 
 const std::string kHelp =
     "K\204ytt\224: haravoija-ratkaisu [-o TIEDOSTO] [--json] RISTIKKO.html [...]\n\n"

@@ -26,6 +26,7 @@ KeyOutcome solvePage(const PuzzlePage& page) {
       }
     }
   }
+  key.chance = findChanceWords(page, key.found, kMostOccurrences);
   if (page.phrase) {
     const std::string letters = phraseCells(*page.phrase);
     key.phraseMatches = key.leftoverLetters.compare(0, letters.size(), letters) == 0;

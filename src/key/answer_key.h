@@ -10,6 +10,7 @@
 #include <variant>
 #include <vector>
 
+#include "key/chance_words.h"
 #include "key/puzzle_page.h"
 #include "key/word_search.h"
 
@@ -33,6 +34,8 @@ struct AnswerKey {
   // phrase's characters other than spaces, upper-cased. The fill puts them
   // there first and random letters after them.
   std::optional<bool> phraseMatches;
+  // Offensive words that the grid spells by chance, outside the listed words.
+  std::vector<ChanceWord> chance;
 
   // Every place where word i of the page's list lies.
   // REQUIRES: i below the number of words on the page.

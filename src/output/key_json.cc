@@ -2,6 +2,7 @@
 #include "output/key_json.h"
 
 #include <nlohmann/json.hpp>
+#include <span>
 
 #include "output/bounded_text.h"
 #include "output/direction_names.h"
@@ -25,6 +26,16 @@ void addPlace(BoundedText& out, const Occurrence& at) {
          ",\"endColumn\":" + std::to_string(at.endColumn() + 1) + "}";
 }
 
+// A word and its places: {"word": ..., "occurrences": [...]}.
+void addWord(BoundedText& out, const std::string& word, std::span<const Occurrence> places) {
+  out += "{\"word\":" + jsonString(word) + ",\"occurrences\":[";
+  for (std::size_t k = 0; k < places.size() && !out.tooLarge(); ++k) {
+    if (k > 0) out += ',';
+    addPlace(out, places[k]);
+  }
+  out += "]}";
+}
+
 }  // namespace
 
 std::optional<std::string> keyJson(const PuzzlePage& page, const AnswerKey& key,
@@ -42,19 +53,17 @@ std::optional<std::string> keyJson(const PuzzlePage& page, const AnswerKey& key,
   out += "],\"words\":[";
   for (std::size_t i = 0; i < page.words.size() && !out.tooLarge(); ++i) {
     if (i > 0) out += ',';
-    out += "{\"word\":" + jsonString(page.words[i]) + ",\"occurrences\":[";
-    bool first = true;
-    for (const Occurrence& at : key.places(i)) {
-      if (!first) out += ',';
-      first = false;
-      addPlace(out, at);
-    }
-    out += "]}";
+    addWord(out, page.words[i], key.places(i));
   }
   out += "],\"phrase\":" + (page.phrase ? jsonString(*page.phrase) : "null");
   out += ",\"phraseMatches\":";
   out += key.phraseMatches ? (*key.phraseMatches ? "true" : "false") : "null";
-  out += '}';
+  out += ",\"chance\":[";
+  for (std::size_t i = 0; i < key.chance.size(); ++i) {
+    if (i > 0) out += ',';
+    addWord(out, key.chance[i].word, key.chance[i].places);
+  }
+  out += "]}";
   return std::move(out).take();
 }
 

@@ -16,7 +16,8 @@ namespace haravoija {
 // {"title": ..., "rows": R, "columns": C, "grid": [row strings],
 //  "words": [{"word": ..., "occurrences": [{"row", "column", "direction",
 //  "endRow", "endColumn"}]}], "phrase": string or null,
-//  "phraseMatches": bool or null}. Rows and columns count from 1; a
+//  "phraseMatches": bool or null, "chance": [offensive words the grid spells
+//  by chance, shaped as "words"]}. Rows and columns count from 1; a
 // direction is one of N NE E SE S SW W NW; an empty cell is a space.
 // Nothing when the text would be longer than `limit` bytes.
 // REQUIRES: `key` is solvePage's key of this same page.

@@ -206,6 +206,21 @@ Entry keyEntry(const std::string& word, std::span<const Occurrence> places) {
   return entry;
 }
 
+// Offensive words that the grid spells by chance, for the teacher to see
+// before printing.
+void addChanceNote(BoundedText& out, const std::vector<ChanceWord>& chance) {
+  if (chance.empty()) return;
+  out += "<p class=\"huom\">Ruudukkoon on sattumalta syntynyt rumia sanoja: ";
+  for (std::size_t i = 0; i < chance.size(); ++i) {
+    const Occurrence& first = chance[i].places.front();
+    out += (i > 0 ? ", " : "") + html(chance[i].word) + " (" + std::to_string(first.row + 1) +
+           ", " + std::to_string(first.column + 1) + " " +
+           std::string(directionNames(first.direction()).arrow) +
+           (chance[i].places.size() > 1 ? " \342\200\246" : "") + ")";
+  }
+  out += ". Tee tarvittaessa uusi ristikko ennen tulostamista.</p>\n";
+}
+
 void addPuzzle(BoundedText& out, const PuzzlePage& page) {
   const auto entry = [&page](std::size_t i) {
     return Entry{html(page.words[i]), page.words[i].size()};
@@ -231,12 +246,14 @@ void addKey(BoundedText& out, const PuzzlePage& page, const AnswerKey& key) {
   const auto entry = [&](std::size_t i) { return keyEntry(page.words[i], key.places(i)); };
   const std::size_t entries = page.words.size();
   const double other = kHeadingHeight + kNoteHeight + kGridAndListGaps + kLegendHeight +
-                       (page.phrase ? 3 * kPhraseLineHeight : 0) + kSpare;
+                       (page.phrase ? 3 * kPhraseLineHeight : 0) +
+                       (key.chance.empty() ? 0 : kNoteHeight) + kSpare;
   const PageLayout layout =
       layoutPage(static_cast<int>(page.rows.size()), static_cast<int>(page.rows[0].size()), entries,
                  widest(entries, entry), other);
   out += "<section class=\"sivu ratkaisu\" id=\"ratkaisu\">\n";
   addHeading(out, page.title, " \342\200\223 ratkaisu");
+  addChanceNote(out, key.chance);
   addNote(out, layout);
   addGrid(out, page, &key, layout.cell);
   addList(out, entries, entry, layout);

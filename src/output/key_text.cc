@@ -2,11 +2,28 @@
 #include "output/key_text.h"
 
 #include <algorithm>
+#include <span>
 
 #include "output/bounded_text.h"
 #include "output/direction_names.h"
 
 namespace haravoija {
+namespace {
+
+// "3, 7 alas; 5, 1 oikealle (2 kertaa)", or that the word is missing.
+std::string placesText(std::span<const Occurrence> places) {
+  if (places.empty()) return "ei l\224ytynyt";
+  std::string text;
+  for (std::size_t k = 0; k < places.size(); ++k) {
+    if (k > 0) text += "; ";
+    text += std::to_string(places[k].row + 1) + ", " + std::to_string(places[k].column + 1) + " " +
+            std::string(directionNames(places[k].direction()).words);
+  }
+  if (places.size() > 1) text += " (" + std::to_string(places.size()) + " kertaa)";
+  return text;
+}
+
+}  // namespace
 
 std::optional<std::string> keyText(const PuzzlePage& page, const AnswerKey& key,
                                    std::size_t limit) {
@@ -29,18 +46,17 @@ std::optional<std::string> keyText(const PuzzlePage& page, const AnswerKey& key,
   std::size_t widest = 0;
   for (const std::string& word : page.words) widest = std::max(widest, word.size());
   for (std::size_t i = 0; i < page.words.size() && !text.tooLarge(); ++i) {
-    const std::span<const Occurrence> places = key.places(i);
-    text += "  " + page.words[i] + std::string(widest - page.words[i].size() + 2, ' ');
-    if (places.empty()) text += "ei l\224ytynyt";
-    for (std::size_t k = 0; k < places.size(); ++k) {
-      if (k > 0) text += "; ";
-      text += std::to_string(places[k].row + 1) + ", " + std::to_string(places[k].column + 1) +
-              " " + std::string(directionNames(places[k].direction()).words);
-    }
-    if (places.size() > 1) text += " (" + std::to_string(places.size()) + " kertaa)";
-    text += '\n';
+    text += "  " + page.words[i] + std::string(widest - page.words[i].size() + 2, ' ') +
+            placesText(key.places(i)) + '\n';
   }
 
+  if (!key.chance.empty()) {
+    text += "\nRuudukkoon sattumalta syntyneet rumat sanat (rivi, sarake, suunta):\n";
+    for (const ChanceWord& chance : key.chance) {
+      text += "  " + chance.word + "  " + placesText(chance.places) + '\n';
+    }
+    text += "Tee tarvittaessa uusi ristikko ennen tulostamista.\n";
+  }
   if (page.phrase) {
     text += "\nPiilolause: " + *page.phrase + "\n";
     text += *key.phraseMatches
