@@ -4,7 +4,7 @@
 # run on an installed example in a scratch folder, every command's manual page
 # found by man, and nothing of it left after a purge. Needs root; the package
 # is purged again however the check ends.
-#   tests/package_check.sh [BUILD_DIR]   (default build/release)
+#   .ci/package_check.sh [BUILD_DIR]   (default build/release)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build/release}")
