@@ -72,7 +72,8 @@ class Chromium:
                                      flatten=True, session=None)["sessionId"]
             self.call("Page.enable")
             self.call("Page.setLifecycleEventsEnabled", enabled=True)
-            self.set_viewport(width, height)
+            self.call("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                      deviceScaleFactor=1, mobile=False)
         except BaseException:
             self.close()
             raise
@@ -167,10 +168,6 @@ class Chromium:
                 "description", details.get("text")))
         return reply["result"].get("value")
 
-    def html(self):
-        """The document as it is now, serialised (comments included)."""
-        return self.evaluate("document.documentElement.outerHTML")
-
     def pdf(self, **options):
         """The page printed to PDF (bytes): on A4, chromium's default margins,
         no header or footer, unless `options` of Page.printToPDF say otherwise
@@ -181,10 +178,6 @@ class Chromium:
     def emulate_media(self, media):
         """"print" or "screen"; "" for the page's own."""
         self.call("Emulation.setEmulatedMedia", media=media)
-
-    def set_viewport(self, width, height, scale=1, mobile=False):
-        self.call("Emulation.setDeviceMetricsOverride", width=width, height=height,
-                  deviceScaleFactor=scale, mobile=mobile)
 
     def screenshot(self):
         """The viewport as PNG bytes."""

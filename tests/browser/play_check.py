@@ -19,22 +19,20 @@ import json
 import pathlib
 import re
 import shutil
-import subprocess
 import sys
 import tempfile
 
 import driver
 import program
 
-EXAMPLES = pathlib.Path(__file__).resolve().parents[2] / "examples"
 NASTY = 'Tom & "Jerry\'s" <b></script>/elaimet.txt'
 # The children's puzzle from answers piped in: title, words, difficulty 2,
 # the smallest size, random letters, save under the title, quit.
 CHILDREN = "lasten\n+koulu.txt\nL\n2\n1\n1\n1\n\n5\n"
-# (case, title, word list, words imported, size answers, hidden phrase)
-DIALOGUES = [("kiintea", "kiintea", "elaimet.txt", 30, ("2", "6", "6"), None),
-             ("lause", "koulu 10", "koulu.txt", 8, ("2", "10", "10"), "Kiitos & näkemiin <3"),
-             ("57x57", "sanat 57", "sanat-1000.txt", 320, ("2", "57", "57"), None)]
+# (title, word list, words imported, grid side, hidden phrase)
+DIALOGUES = [("kiintea", "elaimet.txt", 30, 6, None),
+             ("koulu 10", "koulu.txt", 8, 10, "Kiitos & näkemiin <3"),
+             ("sanat 57", "sanat-1000.txt", 320, 57, None)]
 STATE = ("[document.getElementById('laskuri').textContent,"
          " document.querySelectorAll('#merkit .sana').length,"
          " document.querySelectorAll('#sanat .loydetty').length]")
@@ -44,39 +42,21 @@ PRINTED = ("[...document.querySelectorAll('#merkit, button, #valmis, .tila')]"
            ".filter(e => getComputedStyle(e).textDecorationLine !== 'none').length")
 
 
-class Failure(Exception):
-    pass
-
-
 def expect(what, got, wanted):
     if got != wanted:
-        raise Failure("%s: %r, expected %r" % (what, got, wanted))
-
-
-def run(args, folder, answers=None):
-    done = subprocess.run([str(a) for a in args], cwd=folder, env=program.ENV,
-                          capture_output=True, input=answers.encode("cp850") if answers else None,
-                          timeout=program.SECONDS)
-    if done.returncode != 0:
-        raise Failure("%s: status %d: %s" % (args[0], done.returncode, done.stderr[-500:]))
-    return done.stdout
+        raise RuntimeError("%s: %r, expected %r" % (what, got, wanted))
 
 
 def make_pages(binary, work):
     """(case, saved page) for each puzzle."""
-    pages = [("normaali", program.batch(binary, work / "normaali", EXAMPLES / "elaimet.txt",
-                                        NASTY)[0])]
+    pages = [("normaali", program.batch(binary, work / "normaali",
+                                        program.EXAMPLES / "elaimet.txt", NASTY)[0])]
     (work / "lasten").mkdir()
-    shutil.copyfile(EXAMPLES / "koulu.txt", work / "lasten" / "koulu.txt")
-    run([binary], work / "lasten", CHILDREN)
+    shutil.copyfile(program.EXAMPLES / "koulu.txt", work / "lasten" / "koulu.txt")
+    program.run([binary], work / "lasten", CHILDREN)
     pages.append(("lasten", work / "lasten" / "Lasten.html"))
-    for case, title, words, count, size, phrase in DIALOGUES:
-        (work / case).mkdir()
-        shutil.copyfile(EXAMPLES / words, work / case / words)
-        pages.append((case, program.dialogue(binary, work / case, title,
-                                             ["+%s %d" % (words, count)], size,
-                                             "2" if phrase else "1", phrase)[0]))
-    return pages
+    return pages + [(case[0], program.imported(binary, work / case[0], *case)[0])
+                    for case in DIALOGUES]
 
 
 class Solver:
@@ -153,7 +133,7 @@ def wrong_line(key):
             pair = row[c - 1:c + 1].upper()
             if pair not in words and pair[::-1] not in words:
                 return (r, c), (r, c + 1)
-    raise Failure("every pair of neighbours spells a word")
+    raise RuntimeError("every pair of neighbours spells a word")
 
 
 def play(solver):
@@ -173,7 +153,7 @@ def play(solver):
     source = solver.page.read_text()
     phrase = key["phrase"]
     if phrase and (phrase in source or phrase.replace(" ", "").upper() in source):
-        raise Failure("the phrase is in the page")
+        raise RuntimeError("the phrase is in the page")
     solver.drag((1, 1), (1, 1))
     solver.drag(*wrong_line(key))
     solver.expect_found(0, "after a tap and a wrong line")
@@ -199,7 +179,7 @@ def play(solver):
         "document.getElementById('jaljella').textContent"), leftover(key) or "–")
     shown = browser.evaluate("document.getElementById('aika').textContent")
     if not re.fullmatch(r"Aika: (\d+ h )?(\d+ min )?\d+ s", shown):
-        raise Failure("time shown as %r" % shown)
+        raise RuntimeError("time shown as %r" % shown)
     expect("phrase field", browser.evaluate("!!document.getElementById('lause')"), bool(phrase))
     if phrase:
         typed = " ".join(phrase.lower().replace(" ", ""))
@@ -225,30 +205,24 @@ def main():
     build = pathlib.Path(sys.argv[1]).resolve()
     work = pathlib.Path(sys.argv[2] if len(sys.argv) == 3 else
                         tempfile.mkdtemp(prefix="haravoija-play-")).resolve()
-    failures = []
-    try:
-        pages = make_pages(build / "haravoija", work)
-    except (Failure, RuntimeError, OSError, subprocess.SubprocessError) as error:
-        sys.exit("play check FAILED: no puzzles: %s" % error)
-    for case, page in pages:
-        try:
-            key = json.loads(run([build / "haravoija-ratkaisu", "--json", page.name], page.parent))
-            if case == "kiintea" and len(key["words"]) >= 30:
-                raise Failure("no word was left out of the fixed size")
-            run([build / "haravoija-peli", page.name], page.parent)
-            with driver.Chromium(1600, 1300) as browser:
-                play(Solver(browser, page.with_name(page.stem + "-peli.html"), key))
-            problem = None
-        except (Failure, driver.DriverError, OSError, subprocess.SubprocessError,
-                ValueError) as error:
-            problem = str(error)
-        print("%s %s" % ("FAIL" if problem else "ok  ", case) +
-              ("\n     " + problem[:600] if problem else ""))
-        if problem:
-            failures.append(case)
+    pages = []
+    if not program.report("the puzzles made", lambda: pages.extend(
+            make_pages(build / "haravoija", work)) or []):
+        sys.exit("play check FAILED: no puzzles")
+
+    def attempt(case, page):
+        key = json.loads(program.run([build / "haravoija-ratkaisu", "--json", page.name],
+                                     page.parent))
+        if case == "kiintea" and len(key["words"]) >= 30:
+            return ["no word was left out of the fixed size"]
+        program.run([build / "haravoija-peli", page.name], page.parent)
+        with driver.Chromium(1600, 1300) as browser:
+            play(Solver(browser, page.with_name(page.stem + "-peli.html"), key))
+        return []
+    failures = [case for case, page in pages
+                if not program.report(case, lambda: attempt(case, page))]
     if failures:
-        print("play check FAILED: %s (files in %s)" % (", ".join(failures), work))
-        sys.exit(1)
+        sys.exit("play check FAILED: %s (files in %s)" % (", ".join(failures), work))
     print("play check passed: %d pages played to the end" % len(pages))
     if len(sys.argv) == 2:
         shutil.rmtree(work)

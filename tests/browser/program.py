@@ -2,12 +2,36 @@
 answered prompt by prompt. It runs under LC_ALL=C, so its console is CP850."""
 
 import os
+import pathlib
 import re
 import select
+import shutil
 import subprocess
 
 SECONDS = 120
 ENV = {**os.environ, "LC_ALL": "C"}
+EXAMPLES = pathlib.Path(__file__).resolve().parents[2] / "examples"
+
+
+def run(args, folder, answers=None):
+    """A run of a program in `folder`, `answers` typed in; its output."""
+    done = subprocess.run([str(a) for a in args], cwd=folder, env=ENV, capture_output=True,
+                          input=answers.encode("cp850") if answers else None, timeout=SECONDS)
+    if done.returncode != 0:
+        raise RuntimeError("%s: status %d: %s" % (args[0], done.returncode, done.stderr[-500:]))
+    return done.stdout
+
+
+def report(name, attempt):
+    """Prints how `attempt` (a list of problems, or an error) went; True if well."""
+    try:
+        problems = attempt()
+    except (RuntimeError, OSError, subprocess.SubprocessError, ValueError, LookupError) as error:
+        problems = [str(error)]
+    print("%s %s" % ("FAIL" if problems else "ok  ", name))
+    for problem in problems:
+        print("     " + problem[:600])
+    return not problems
 
 
 def console_grid(console):
@@ -84,3 +108,12 @@ def dialogue(binary, folder, title, lines, size=("1",), fill="1", phrase=None):
         raise RuntimeError("the dialogue saved %d pages, status %d:\n%s"
                            % (len(pages), talk.returncode, console.decode("cp850")[-2000:]))
     return pages.pop(), phrase, console
+
+
+def imported(binary, folder, title, word_list, count, side, phrase):
+    """dialogue() of `count` words of an example list at side x side, with
+    the hidden phrase if there is one."""
+    folder.mkdir(parents=True)
+    shutil.copyfile(EXAMPLES / word_list, folder / word_list)
+    return dialogue(binary, folder, title, ["+%s %d" % (word_list, count)],
+                    ["2", str(side), str(side)], "2" if phrase else "1", phrase)

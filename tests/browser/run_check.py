@@ -12,14 +12,13 @@ Usage: run_check.py BUILD_DIR. Exits 1 on any failure, keeping its files.
 import pathlib
 import re
 import shutil
-import subprocess
 import sys
 import tempfile
 
 import driver
 import program
 
-EXAMPLES = pathlib.Path(__file__).resolve().parents[2] / "examples"
+EXAMPLES = program.EXAMPLES
 SOLVER_LINE = "Ristikon ratkaisi " + "_" * 28
 PHRASE_QUESTION = "Mitä jäljelle jäävistä kirjaimista muodostuu? " + "_" * 29
 ELEMENTS = {"font", "table", "tbody", "tr", "td", "h1", "p", "br", "b"}
@@ -174,21 +173,15 @@ def check_key(browser, key, rows, words, phrase):
 
 
 def key_case(browser, build, folder, title, word_list, count, side, phrase):
-    folder.mkdir(parents=True)
-    shutil.copyfile(EXAMPLES / word_list, folder / word_list)
-    page, phrase, _ = program.dialogue(build / "haravoija", folder, title,
-                                       ["+%s %d" % (word_list, count)],
-                                       ["2", str(side), str(side)], "2" if phrase else "1", phrase)
+    page, phrase, _ = program.imported(build / "haravoija", folder, title, word_list, count, side,
+                                       phrase)
     browser.open(page)
     view = browser.evaluate(PUZZLE_VIEW)
     rows = ["".join(row) for row in view["rows"]]
     words = [w for column in view["columns"] for w in column]
     if (len(rows), len(rows[0])) != (side, side):
         return ["the puzzle is %d x %d" % (len(rows), len(rows[0]))]
-    run = subprocess.run([build / "haravoija-ratkaisu", page.name], cwd=folder,
-                         env=program.ENV, capture_output=True, timeout=program.SECONDS)
-    if run.returncode != 0:
-        return ["haravoija-ratkaisu: status %d" % run.returncode]
+    program.run([build / "haravoija-ratkaisu", page.name], folder)
     key = page.with_name(page.stem + "-ratkaisu.html")
     problems = check_key(browser, key, rows, words, phrase)
     # Printed on Letter paper, the page's own size must win.
@@ -202,17 +195,6 @@ def key_case(browser, build, folder, title, word_list, count, side, phrase):
     return problems
 
 
-def report(name, attempt):
-    try:
-        problems = attempt()
-    except (RuntimeError, OSError, subprocess.SubprocessError, ValueError, LookupError) as error:
-        problems = [str(error)]
-    print("%s %s" % ("FAIL" if problems else "ok  ", name))
-    for problem in problems:
-        print("     " + problem[:400])
-    return not problems
-
-
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
@@ -224,17 +206,17 @@ def main():
             puzzles[name] = made
             return check_puzzle(browser, *made)
         for number, (source, name, columns) in enumerate(BATCH):
-            results.append(report(name, lambda: puzzle(name, *program.batch(
+            results.append(program.report(name, lambda: puzzle(name, *program.batch(
                 binary, work / ("batch-%d" % number), source, name), name, columns, None)))
         for number, case in enumerate(DIALOGUES):
-            results.append(report(case[1], lambda: puzzle(case[1], *dialogue_puzzle(
+            results.append(program.report(case[1], lambda: puzzle(case[1], *dialogue_puzzle(
                 binary, work / ("dialogue-%d" % number), *case))))
         for name, pattern, replacement, fault in PUZZLE_FAULTS:
-            results.append(report("broken: " + fault, lambda: [] if check_puzzle(
+            results.append(program.report("broken: " + fault, lambda: [] if check_puzzle(
                 browser, broken_copy(puzzles[name][0], pattern, replacement), *puzzles[name][1:])
                 else ["the puzzle check missed it"]))
         for title, *key in KEYS:
-            results.append(report("key of " + title, lambda: key_case(
+            results.append(program.report("key of " + title, lambda: key_case(
                 browser, build, work / "keys" / title, title, *key)))
     if not all(results):
         sys.exit("browser check FAILED: %d of %d (files in %s)"
