@@ -11,10 +11,12 @@ import shutil
 import sys
 import tempfile
 
-import driver
-import play_check
-
-SOURCE = pathlib.Path(__file__).resolve().parents[2]
+SOURCE = pathlib.Path(__file__).resolve().parents[1]
+# The browser checks' driver, program runs and solver.
+sys.path.insert(0, str(SOURCE / "tests" / "browser"))
+import driver  # noqa: E402
+import play_check  # noqa: E402
+import program  # noqa: E402
 
 
 def main():
@@ -22,8 +24,8 @@ def main():
     with tempfile.TemporaryDirectory(prefix="haravoija-picture-") as work:
         page = pathlib.Path(work) / "elaimet-ristikko.html"
         shutil.copyfile(SOURCE / "examples" / page.name, page)
-        key = json.loads(play_check.run([build / "haravoija-ratkaisu", "--json", page.name], work))
-        play_check.run([build / "haravoija-peli", page.name], work)
+        key = json.loads(program.run([build / "haravoija-ratkaisu", "--json", page.name], work))
+        program.run([build / "haravoija-peli", page.name], work)
         with driver.Chromium(960, 660) as browser:
             solver = play_check.Solver(browser, page.with_name(page.stem + "-peli.html"), key)
             solver.open()

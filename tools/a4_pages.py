@@ -9,8 +9,10 @@ import pathlib
 import sys
 import tempfile
 
-import driver
-import program
+# The browser checks' driver and program runs.
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "tests" / "browser"))
+import driver  # noqa: E402
+import program  # noqa: E402
 
 
 def pages(browser, binary, folder, side, count):

@@ -4,9 +4,9 @@
 # (the same words in the dialogue), doc/ratkaisu.png (page 2 of its answer
 # key) and doc/peli.png (its playable page half solved). The clock is fixed
 # with faketime, so a program makes the same files.
-# Usage: tests/browser/readme_files.sh [BINARY]   (the other two commands beside it)
+# Usage: tools/readme_files.sh [BINARY]   (the other two commands beside it)
 set -eu
-cd "$(dirname "$0")/../.."
+cd "$(dirname "$0")/.."
 binary=$(realpath "${1:-build/release/haravoija}")
 clock='2026-12-06 12:00:00'
 work=$(mktemp -d)
@@ -30,5 +30,5 @@ cp examples/elaimet-ristikko.html "$work/"
 sed 's|</head>|<style>#tehtava { display: none; }</style></head>|' \
   "$work/elaimet-ristikko-ratkaisu.html" >"$work/sivu2.html"
 /usr/bin/python3 tests/browser/driver.py "$work/sivu2.html" doc/ratkaisu.png 700 960
-/usr/bin/python3 tests/browser/play_picture.py "$(dirname "$binary")"
+/usr/bin/python3 tools/play_picture.py "$(dirname "$binary")"
 ls -l doc/esimerkki.png examples/elaimet-ristikko.html doc/ratkaisu.png doc/peli.png
