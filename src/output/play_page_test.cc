@@ -7,17 +7,12 @@
 #include <string>
 
 #include "output/play_assets.h"
+#include "test_util.h"
 
 namespace haravoija {
 namespace {
 
-std::size_t count(const std::string& text, const std::string& part) {
-  std::size_t n = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-    ++n;
-  }
-  return n;
-}
+using testing::occurrences;
 
 TEST(PlayPageTest, EscapesTheWorstAPageCanHoldAndKeepsThePhraseOut) {
   // A title, cells and a phrase that would end the script or the markup.
@@ -31,8 +26,8 @@ TEST(PlayPageTest, EscapesTheWorstAPageCanHoldAndKeepsThePhraseOut) {
   EXPECT_NE(out.find("<h1>" + title + "</h1>"), std::string::npos);
   EXPECT_NE(out.find("<style>\n" + std::string(playStyle()) + "</style>"), std::string::npos);
   EXPECT_NE(out.find("<script>\n" + std::string(playScript()) + "</script>"), std::string::npos);
-  EXPECT_EQ(count(out, "</script"), 1u);
-  EXPECT_EQ(count(out, "<b>"), 0u);
+  EXPECT_EQ(occurrences(out, "</script"), 1u);
+  EXPECT_EQ(occurrences(out, "<b>"), 0u);
   EXPECT_NE(out.find("<span data-row=\"1\" data-column=\"2\">&lt;</span>"
                      "<span data-row=\"1\" data-column=\"3\">&amp;</span>\n"
                      "<span data-row=\"2\" data-column=\"1\">\303\204</span>"
