@@ -175,10 +175,6 @@ class Chromium:
         params = {**A4, "displayHeaderFooter": False, **options}
         return base64.b64decode(self.call("Page.printToPDF", **params)["data"])
 
-    def emulate_media(self, media):
-        """"print" or "screen"; "" for the page's own."""
-        self.call("Emulation.setEmulatedMedia", media=media)
-
     def screenshot(self):
         """The viewport as PNG bytes."""
         return base64.b64decode(self.call("Page.captureScreenshot", format="png")["data"])
@@ -215,10 +211,6 @@ class Chromium:
         self.call("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown",
                   text=text, **common)
         self.call("Input.dispatchKeyEvent", type="keyUp", **common)
-
-    def type_text(self, text):
-        """Text entered into the focused field as if typed."""
-        self.call("Input.insertText", text=text)
 
 
 def pdf_pages(pdf):

@@ -80,11 +80,9 @@ class Solver:
         c = cell[1] - 0.5 - off * along[0]
         return left + c * width / self.columns, top + r * height / self.rows
 
-    def state(self):
-        return self.browser.evaluate(STATE)
-
     def expect_found(self, k, what):
-        expect(what, self.state(), ["%d / %d sanaa löydetty" % (k, len(self.key["words"])), k, k])
+        expect(what, self.browser.evaluate(STATE),
+               ["%d / %d sanaa löydetty" % (k, len(self.key["words"])), k, k])
 
     def drag(self, start, end, touch=False):
         """From the centre of start to end, wandering off the line on the
@@ -186,13 +184,13 @@ def play(solver):
         for text, answer in ((typed[:-1], "Ei ihan oikein. Yritä uudelleen."), (typed, "Oikein!")):
             browser.evaluate("document.getElementById('lauseKentta').value = ''; "
                              "document.getElementById('lauseKentta').focus()")
-            browser.type_text(text)
+            browser.call("Input.insertText", text=text)
             browser.press("Enter")
             expect("phrase %r" % text, browser.evaluate(
                 "document.getElementById('lauseTulos').textContent"), answer)
-    browser.emulate_media("print")
+    browser.call("Emulation.setEmulatedMedia", media="print")
     expect("outlines, buttons, strikes or the counter printed", browser.evaluate(PRINTED), 0)
-    browser.emulate_media("")
+    browser.call("Emulation.setEmulatedMedia", media="")
     browser.evaluate("document.getElementById('alusta').click()")
     solver.expect_found(0, "after Aloita alusta")
     solver.open(reload=True)
