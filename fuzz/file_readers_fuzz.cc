@@ -1,11 +1,10 @@
 // Fuzz target: any bytes as a word file and as a saved page. The words read keep the word rules
 // however the reads cut the file; a page read keeps its promises, and its keys are made.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <unordered_set>
 
+#include "checks.h"
 #include "fakes.h"
 #include "key/answer_key.h"
 #include "key/puzzle_page.h"
@@ -18,12 +17,7 @@
 namespace {
 
 using namespace haravoija;
-
-void check(bool promise, const char* what) {
-  if (promise) return;
-  std::fprintf(stderr, "file readers: %s\n", what);
-  std::abort();
-}
+using fuzzing::check;
 
 void checkWords(const std::string& bytes, std::size_t piece) {
   WordList listed;

@@ -1,0 +1,37 @@
+// Fuzz target: any bytes read as a saved page, then written as the playable
+// page. The page is UTF-8, and the page's text is escaped wherever it lands:
+// it adds no < > or " to what a page of the same shape and plain letters has.
+#include <algorithm>
+#include <cstdint>
+
+#include "checks.h"
+#include "fakes.h"
+#include "key/puzzle_page.h"
+#include "output/play_page.h"
+
+namespace {
+
+using namespace haravoija;
+
+std::size_t markup(const std::string& page, char c) {
+  return std::count(page.begin(), page.end(), c);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  testing::StringFile file(std::string(reinterpret_cast<const char*>(data), size));
+  const PageReading reading = readPuzzlePage(file);
+  if (reading.error != PageError::kNone) return 0;
+  const PuzzlePage& page = reading.page;
+  PuzzlePage plain{"T", {}, std::vector<std::string>(page.words.size(), "Aa"), {}};
+  plain.rows.assign(page.rows.size(), std::string(page.rows[0].size(), 'A'));
+  if (page.phrase) plain.phrase = "A";
+  const std::string played = playPage(page);
+  const std::string reference = playPage(plain);
+  fuzzing::check(fuzzing::isUtf8(played), "the page in UTF-8");
+  for (const char c : {'<', '>', '"'}) {
+    fuzzing::check(markup(played, c) == markup(reference, c), "the page's text escaped");
+  }
+  return 0;
+}
