@@ -26,8 +26,9 @@ void checkBatchPage(const testing::FakeFileSystem& disk) {
   const PageReading reading = readPuzzlePage(file);
   check(reading.error == PageError::kNone, "the batch run's page reads back");
   const KeyOutcome outcome = solvePage(reading.page);
-  for (const auto& places : std::get<AnswerKey>(outcome).occurrences) {
-    check(!places.empty(), "every word of the batch run's page in its grid");
+  const AnswerKey& key = std::get<AnswerKey>(outcome);
+  for (std::size_t i = 0; i < reading.page.words.size(); ++i) {
+    check(!key.places(i).empty(), "every word of the batch run's page in its grid");
   }
 }
 
