@@ -42,7 +42,9 @@ void checkPageCommand(int status, std::string_view name, const std::string& erro
         "the exit status and the error lines agree");
   for (const std::string& output : disk.saveRequests) {
     const auto saved = disk.files.find(output);
-    check(disk.saveFailsAfter || (saved != disk.files.end() && fuzzing::isUtf8(saved->second)),
+    // A full disk or a folder of that name refuses the save, which the status reports.
+    check(disk.saveFailsAfter || disk.unopenable.contains(output) ||
+              (saved != disk.files.end() && fuzzing::isUtf8(saved->second)),
           "the page saved, in UTF-8");
   }
 }

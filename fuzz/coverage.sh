@@ -21,7 +21,8 @@ for source in fuzz/*_fuzz.cc; do
   target=$(basename "$source" .cc)
   LLVM_PROFILE_FILE=$PWD/$build/profiles/$target.profraw ASAN_OPTIONS=detect_leaks=0 \
     "$build/fuzz/$target" -runs=0 "fuzz/corpus/$target" >/dev/null 2>&1
-  objects+=(-object "$build/fuzz/$target")
+  # llvm-cov takes the first binary as is, the others after -object.
+  objects+=(${objects[0]:+-object} "$build/fuzz/$target")
 done
 llvm-profdata merge -sparse $build/profiles/*.profraw -o $build/profiles/all.profdata
 llvm-cov report -instr-profile=$build/profiles/all.profdata "${objects[@]}" "${files[@]}"

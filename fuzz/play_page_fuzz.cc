@@ -3,6 +3,8 @@
 // it adds no < > or " to what a page of the same shape and plain letters has.
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "checks.h"
 #include "fakes.h"
@@ -27,8 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   PuzzlePage plain{"T", {}, std::vector<std::string>(page.words.size(), "Aa"), {}};
   plain.rows.assign(page.rows.size(), std::string(page.rows[0].size(), 'A'));
   if (page.phrase) plain.phrase = "A";
-  const std::string played = playPage(page);
-  const std::string reference = playPage(plain);
+  const std::optional<std::string> made = playPage(page);
+  fuzzing::check(made.has_value(), "a page read makes a playable page");
+  const std::string& played = *made;
+  const std::string reference = playPage(plain).value();
   fuzzing::check(fuzzing::isUtf8(played), "the page in UTF-8");
   for (const char c : {'<', '>', '"'}) {
     fuzzing::check(markup(played, c) == markup(reference, c), "the page's text escaped");
