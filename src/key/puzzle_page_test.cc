@@ -80,6 +80,18 @@ TEST(PuzzlePageTest, EndlessInputIsRefusedAfterABoundedRead) {
     StringFile file(head + pattern, 1 << 16, std::size_t{32} << 20);
     EXPECT_EQ(readPuzzlePage(file).error, error) << what;
   }
+  // Rows padded to 67,200 bytes each: 990 of them stay under the 64 MB (67,108,864 bytes) that a
+  // page may take, 1000 pass it.
+  const std::size_t rows = kPage.find("<tr><td align");
+  const std::string row =
+      "<tr><td align = \"center\"><b>A</b></td>" + std::string(67'155, ' ') + "</tr>\r\n";
+  for (const auto& [count, error] :
+       {std::pair{990, PageError::kNone}, {1000, PageError::kTooLarge}}) {
+    std::string page = kPage.substr(0, rows);
+    for (int i = 0; i < count; ++i) page += row;
+    StringFile file(page + kPage.substr(kPage.find("</table>", rows)), 1 << 16);
+    EXPECT_EQ(readPuzzlePage(file).error, error) << count;
+  }
 }
 
 }  // namespace

@@ -78,7 +78,12 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
                                   "kirjaimet: B" + std::string(59, 'A') + "\342\200\246</p>"}) {
     EXPECT_EQ(occurrences(big, once), 1U) << once;
   }
-  EXPECT_EQ(occurrences(big, "<p class=\"huom\">"), 2U);
+  // The note on both halves, each followed by the grid.
+  EXPECT_EQ(occurrences(big,
+                        "<p class=\"huom\">Huom: ruudukko tai sanalista on niin suuri, "
+                        "ett\303\244 kirjaimet tulostuvat alle 5 pisteen kokoisina ja niit\303\244 "
+                        "voi olla vaikea lukea.</p>\n<svg class=\"ruudukko\""),
+            2U);
 }
 
 // A grid one column wide and too tall for 11 mm cells takes all the height the
