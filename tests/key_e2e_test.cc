@@ -60,9 +60,10 @@ TEST(E2eKey, NamesTheSwearWordsThatTheGridSpellsByChance) {
             1U);
   EXPECT_EQ(occurrences(readFile(dir.path() / "b-ratkaisu.html"), "rumia"), 0U);
   const RunResult json = runBinary({"--json", "a.html", "b.html"}, "", dir.path(), options);
-  EXPECT_EQ(occurrences(json.out, "\"chance\":[{\"word\":\"PERKELE\",\"occurrences\":[{\"row\":2,"
-                                  "\"column\":2,\"direction\":\"E\",\"endRow\":2,"
-                                  "\"endColumn\":8}]}]}"),
+  EXPECT_EQ(occurrences(json.out,
+                        "\"chance\":[{\"word\":\"PERKELE\",\"occurrences\":[{\"row\":2,"
+                        "\"column\":2,\"direction\":\"E\",\"endRow\":2,"
+                        "\"endColumn\":8}]}]}"),
             1U);
   EXPECT_EQ(occurrences(json.out, "\"chance\":[]}"), 1U);
 }
@@ -106,8 +107,8 @@ TEST(E2eKey, HostilePagesInBoundedMemoryAndOutput) {
   // 176 x 176 A's and the words of 2-39 A's: 4 million places, a key page of over 200 MB.
   std::vector<std::string> words;
   for (std::size_t length = 2; length <= 39; ++length) words.emplace_back(length, 'a');
-  pages.push_back({"one letter, many short words", pageOf(std::vector(176, std::string(176, 'A')),
-                                                          words),
+  pages.push_back({"one letter, many short words",
+                   pageOf(std::vector(176, std::string(176, 'A')), words),
                    "ratkaisusivu olisi liian suuri (yli 128 megatavua)"});
   // 1000 x 1000 in stripes of A and B: each of two words a million times, a key page of 70 MB.
   std::vector<std::string> stripes(1000, std::string(1000, 'A'));
@@ -142,7 +143,8 @@ TEST(E2eKey, HostilePagesInBoundedMemoryAndOutput) {
       EXPECT_EQ(run.exitStatus, error.empty() ? 0 : 1);
       EXPECT_EQ(run.err, error.empty() ? "" : "haravoija-ratkaisu: " + name + ": " + error + "\n");
       EXPECT_LE(run.out.size(), std::size_t{128} << 20);
-      for (const char* made : {"key.html", "0-ratkaisu.html", "1-ratkaisu.html", "2-ratkaisu.html"}) {
+      for (const char* made :
+           {"key.html", "0-ratkaisu.html", "1-ratkaisu.html", "2-ratkaisu.html"}) {
         EXPECT_LE(std::filesystem::exists(dir.path() / made)
                       ? std::filesystem::file_size(dir.path() / made)
                       : 0,

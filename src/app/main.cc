@@ -10,9 +10,9 @@
 #include "app/environment.h"
 #include "app/line_editor.h"
 #include "app/program.h"
-#include "text/charset.h"
 #include "env/file_system.h"
 #include "env/random_source.h"
+#include "text/charset.h"
 
 int main(int argc, char** argv) {
   // A closed output pipe must not kill the program; console write errors are ignored.

@@ -14,10 +14,10 @@ namespace {
 // SIKA, HOMO, LÄSKI) are left out, so that the note stays worth reading; so
 // are words that hold one of these (KUSIPÄÄ).
 constexpr std::string_view kOffensive[] = {
-    "VITTU",   "VITUN",  "PERKELE",     "SAATANA", "HELVETTI", "JUMALAUTA", "PASKIAINEN",
-    "PASKA",   "PERSE",  "PERSREI\216", "KUSI",    "KYRP\216",  "KULLI",     "MULKKU",
-    "PILLU",   "HUORA",  "LUTKA",       "NARTTU",  "HORO",     "RUNKKU",    "NEEKERI",
-    "NEKRU",   "HINTTI", "MUTAKUONO",   "VINOSILM\216"};
+    "VITTU", "VITUN",  "PERKELE",     "SAATANA",     "HELVETTI", "JUMALAUTA", "PASKIAINEN",
+    "PASKA", "PERSE",  "PERSREI\216", "KUSI",        "KYRP\216", "KULLI",     "MULKKU",
+    "PILLU", "HUORA",  "LUTKA",       "NARTTU",      "HORO",     "RUNKKU",    "NEEKERI",
+    "NEKRU", "HINTTI", "MUTAKUONO",   "VINOSILM\216"};
 
 // Links between neighbouring cells along each of the four lines a word can
 // follow (across, down and the two diagonals): set where some listed word's
@@ -52,8 +52,8 @@ class ListedLinks {
       column += step.column;
       direction = reversed(direction);
     }
-    const int line = direction == Direction::kRight  ? 0
-                     : direction == Direction::kDown ? 1
+    const int line = direction == Direction::kRight       ? 0
+                     : direction == Direction::kDown      ? 1
                      : direction == Direction::kDownRight ? 2
                                                           : 3;
     return {line, static_cast<std::size_t>(row) * columns_ + column};
