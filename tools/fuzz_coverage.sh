@@ -4,7 +4,7 @@
 # llvm), run each input of fuzz/corpus/<target>/ once. Prints the report and
 # every line no input reaches.
 #
-#   fuzz/coverage.sh [source file ...]
+#   tools/fuzz_coverage.sh [source file ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 files=("$@")
