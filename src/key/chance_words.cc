@@ -2,8 +2,9 @@
 // puzzle's own words spell.
 #include "key/chance_words.h"
 
-#include <algorithm>
 #include <set>
+#include <string_view>
+#include <utility>
 
 #include "text/letters.h"
 
@@ -72,8 +73,6 @@ class ListedLinks {
 };
 
 }  // namespace
-
-std::span<const std::string_view> offensiveWords() { return kOffensive; }
 
 std::vector<ChanceWord> findChanceWords(const PuzzlePage& page, const WordSearch& found,
                                         std::size_t limit) {

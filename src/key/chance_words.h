@@ -3,18 +3,13 @@
 #ifndef HARAVOIJA_KEY_CHANCE_WORDS_H_
 #define HARAVOIJA_KEY_CHANCE_WORDS_H_
 
-#include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "key/puzzle_page.h"
 #include "key/word_search.h"
 
 namespace haravoija {
-
-// Common Finnish swear words and slurs, upper-case CP850.
-std::span<const std::string_view> offensiveWords();
 
 // An offensive word and every place where it lies other than inside a
 // listed word of the puzzle.
@@ -23,11 +18,11 @@ struct ChanceWord {
   std::vector<Occurrence> places;
 };
 
-// The offensive words that lie in the page's grid by chance, in the order of
-// offensiveWords(): an offensive word that is also a listed word of the page
-// is never one, nor is a place wholly inside a place where `found` has a
-// listed word (the teacher chose those letters). Places as findWords gives
-// them; at most `limit` places in all.
+// The offensive words (common Finnish swear words and slurs) that lie in
+// the page's grid by chance, in the order of their list. An offensive word
+// that is also a listed word of the page is never one, nor is a place wholly
+// inside a place where `found` has a listed word (the teacher chose those
+// letters). Places as findWords gives them; at most `limit` places in all.
 // REQUIRES: `found` is the search of this page's words; the page keeps the
 // promises of PuzzlePage.
 [[nodiscard]] std::vector<ChanceWord> findChanceWords(const PuzzlePage& page,
