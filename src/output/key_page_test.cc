@@ -28,6 +28,9 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
   EXPECT_TRUE(
       html.starts_with("<!DOCTYPE html>\n<html lang=\"fi\">\n<head>\n<meta charset=\"utf-8\">\n"
                        "<title>Sanat &amp; &lt;\303\244&gt; \342\200\223 ratkaisu</title>"));
+  // The puzzle's heading, then the key's.
+  EXPECT_EQ(occurrences(html, "Sanat &amp; &lt;\303\244&gt;</h1>"), 1U);
+  EXPECT_EQ(occurrences(html, "Sanat &amp; &lt;\303\244&gt; \342\200\223 ratkaisu</h1>"), 1U);
   // Every element opened is closed.
   for (const std::string tag : {"section", "svg", "g", "text", "tspan", "div", "span", "p", "h1"}) {
     EXPECT_EQ(occurrences(html, "<" + tag + ">") + occurrences(html, "<" + tag + " "),
@@ -103,6 +106,9 @@ TEST(KeyPageTest, ATallGridTakesTheHeightTheRestOfThePageLeaves) {
       at = html.find("mm;height:", at) + 10;
       ASSERT_NE(at, std::string::npos + 10);
       EXPECT_NEAR(std::strtod(html.c_str() + at, nullptr), height, 0.011) << phrase;
+      // One column of the 20 rows' cells.
+      const std::size_t width = html.rfind("width:", at) + 6;
+      EXPECT_NEAR(std::strtod(html.c_str() + width, nullptr), height / 20, 0.011) << phrase;
     }
   }
 }
