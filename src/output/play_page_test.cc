@@ -14,7 +14,7 @@ namespace {
 
 using testing::occurrences;
 
-TEST(PlayPageTest, EscapesTheWorstAPageCanHoldAndKeepsThePhraseOut) {
+TEST(PlayPageTest, EscapesTheWorstAPageCanHoldKeepsThePhraseOutAndSaysItsOwnWords) {
   // A title, cells and a phrase that would end the script or the markup.
   const PuzzlePage page{"Tom & \"Jerry\" <3 </script><b>\216",
                         {"K<&", "\216\"A"},
@@ -42,6 +42,20 @@ TEST(PlayPageTest, EscapesTheWorstAPageCanHoldAndKeepsThePhraseOut) {
       std::string::npos);
   EXPECT_EQ(out.find("yv\303\244\303\244"), std::string::npos);
   EXPECT_EQ(out.find("YV\303\204\303\204"), std::string::npos);
+
+  // The page's own words, once each.
+  for (const char* text :
+       {"<p class=\"ohje\">Merkitse sana vetämällä sen ensimmäisestä kirjaimesta viimeiseen. "
+        "Näppäimistöllä nuolet siirtävät kohdistinta, ja Enter tai välilyönti merkitsee sanan "
+        "alun ja lopun.</p>\n",
+        "title=\"Pienennä\" aria-label=\"Pienennä\">−</button>",
+        "title=\"Suurenna\" aria-label=\"Suurenna\">+</button>",
+        "<h2>Kaikki sanat löydetty!</h2>\n<p id=\"aika\"></p>\n<p>Yli jääneet kirjaimet: <span",
+        "<label for=\"lauseKentta\">Piilolause:</label>",
+        "<button type=\"submit\">Tarkista</button>",
+        "<button type=\"button\" id=\"alusta\">Aloita alusta</button>"}) {
+    EXPECT_EQ(occurrences(out, text), 1u) << text;
+  }
 
   PuzzlePage plain = page;
   plain.phrase.reset();
