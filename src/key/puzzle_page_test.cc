@@ -92,6 +92,14 @@ TEST(PuzzlePageTest, EndlessInputIsRefusedAfterABoundedRead) {
     StringFile file(page + kPage.substr(kPage.find("</table>", rows)), 1 << 16);
     EXPECT_EQ(readPuzzlePage(file).error, error) << count;
   }
+  // Before the rows, the page's own 3 opening lines and 13 more are the most a page may have.
+  for (const auto& [extra, error] :
+       {std::pair{13, PageError::kNone}, {14, PageError::kDamagedGrid}}) {
+    std::string page = kPage;
+    for (int i = 0; i < extra; ++i) page.insert(rows, "<p>\r\n");
+    StringFile file(page);
+    EXPECT_EQ(readPuzzlePage(file).error, error) << extra;
+  }
 }
 
 }  // namespace

@@ -14,6 +14,9 @@ TEST(KeyLayoutTest, ASmallPuzzleGetsTheLargestSizesAndEverythingFitsAtAnySize) {
   EXPECT_EQ(std::tie(largest.cell, largest.listFont, largest.listColumns, largest.listLines),
             std::make_tuple(11.0, 3.9, 5, 3));
   EXPECT_EQ(layoutPage(10, 10, 2, 10, 50).listColumns, 2);
+  // Entries of 40 characters take (40 * 0.62 + 1.5) * 3.9 mm, over half the 170 mm: one column.
+  const PageLayout wide = layoutPage(10, 10, 3, 40, 50);
+  EXPECT_EQ(std::tie(wide.listColumns, wide.listLines), std::make_tuple(1, 3));
   for (const int side : {1, 10, 30, 57, 102, 319, 614, 1000}) {
     for (const int entries : {0, 15, 300, 3000, 37000}) {
       for (const int widest : {2, 16, 79}) {
