@@ -63,8 +63,19 @@ TEST(PlayProgramTest, WritesAPageBesideEachOrWhereToldAndReportsTheRest) {
     EXPECT_EQ(outcome.err, expected.err);
     EXPECT_EQ(outcome.saves, expected.saves);
   }
-  EXPECT_TRUE(
-      playHelpText().starts_with("K\204ytt\224: haravoija-peli [-o TIEDOSTO] RISTIKKO.html"));
+  EXPECT_EQ(playHelpText(),
+            "K\204ytt\224: haravoija-peli [-o TIEDOSTO] RISTIKKO.html [...]\n\n"
+            "Tekee Haravoijalla tallennetusta ristikkosivusta pelisivun\n"
+            "RISTIKKO-peli.html sivun viereen. Pelisivulla ristikko ratkaistaan\n"
+            "selaimessa: sana merkit\204\204n vet\204m\204ll\204 sen ensimm\204isest\204\n"
+            "kirjaimesta viimeiseen hiirell\204, sormella tai kyn\204ll\204, tai\n"
+            "n\204pp\204imist\224ll\204. Sivu toimii ilman verkkoyhteytt\204.\n\n"
+            "  -o TIEDOSTO  pelisivun nimi (vain yhden ristikkosivun kanssa);\n"
+            "               -o - kirjoittaa sivun vakiotulosteeseen\n"
+            "  -h, --help   t\204m\204 ohje\n"
+            "  --version    ohjelman versio\n\n"
+            "Paluuarvo on 0, kun kaikki sivut onnistuivat, 1, jos jokin sivu\n"
+            "ep\204onnistui, ja 2, jos komentorivi\204 ei ymm\204rretty.\n");
   // The page itself, saved or on standard output.
   std::string written;
   run({"a.html"}, &written);

@@ -28,6 +28,7 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
   EXPECT_TRUE(
       html.starts_with("<!DOCTYPE html>\n<html lang=\"fi\">\n<head>\n<meta charset=\"utf-8\">\n"
                        "<title>Sanat &amp; &lt;\303\244&gt; \342\200\223 ratkaisu</title>"));
+  EXPECT_EQ(occurrences(html, "useammin kuin kerran.</p>\n<div class=\"lause\">"), 1U);
   // The puzzle's heading, then the key's.
   EXPECT_EQ(occurrences(html, "Sanat &amp; &lt;\303\244&gt;</h1>"), 1U);
   EXPECT_EQ(occurrences(html, "Sanat &amp; &lt;\303\244&gt; \342\200\223 ratkaisu</h1>"), 1U);

@@ -51,8 +51,9 @@ TEST(PlayPageTest, EscapesTheWorstAPageCanHoldKeepsThePhraseOutAndSaysItsOwnWord
         "title=\"Pienennä\" aria-label=\"Pienennä\">−</button>",
         "title=\"Suurenna\" aria-label=\"Suurenna\">+</button>",
         "<h2>Kaikki sanat löydetty!</h2>\n<p id=\"aika\"></p>\n<p>Yli jääneet kirjaimet: <span",
-        "<label for=\"lauseKentta\">Piilolause:</label>",
-        "<button type=\"submit\">Tarkista</button>",
+        "<label for=\"lauseKentta\">Piilolause:</label> <input id=\"lauseKentta\" "
+        "autocomplete=\"off\" spellcheck=\"false\"> <button type=\"submit\">Tarkista</button> "
+        "<span id=\"lauseTulos\" role=\"status\"></span></form>\n",
         "<button type=\"button\" id=\"alusta\">Aloita alusta</button>"}) {
     EXPECT_EQ(occurrences(out, text), 1u) << text;
   }

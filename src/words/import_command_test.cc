@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -38,6 +40,13 @@ TEST(ImportCommandTest, ParametersGiveTheSelection) {
     const std::vector<std::string> tokens = testing::split(parameters);
     EXPECT_EQ(selected(parseSelection({tokens.begin(), tokens.end()})), expected) << parameters;
   }
+}
+
+TEST(ImportCommandTest, TheLineSplitsAtSpacesAndTabs) {
+  const std::optional<ImportLine> line = parseImportLine("+sanat.txt \t a  5 ");
+  ASSERT_TRUE(line);
+  EXPECT_EQ(line->fileName, "sanat.txt");
+  EXPECT_EQ(line->parameters, (std::vector<std::string_view>{"a", "5"}));
 }
 
 }  // namespace
