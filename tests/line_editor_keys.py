@@ -11,6 +11,7 @@ import pty
 import select
 import sys
 import tempfile
+import termios
 import time
 
 SECONDS = 30
@@ -59,6 +60,17 @@ def read_until(terminal, ending):
     return seen
 
 
+def wait_for_editing(terminal):
+    """Waits until the line editor has the terminal (no line discipline): the
+    prompt comes first, and keys typed before would reach a cooked terminal.
+    The master's settings are the terminal's."""
+    deadline = time.monotonic() + SECONDS
+    while termios.tcgetattr(terminal)[3] & termios.ICANON:
+        if time.monotonic() > deadline:
+            sys.exit("the line editor never took the terminal")
+        time.sleep(0.01)
+
+
 def talk(terminal):
     prompt = b"\r\n> "
     read_until(terminal, prompt)
@@ -76,6 +88,7 @@ def talk(terminal):
              (CTRL_D, "2. Lasten ristikko (sanat vain oikealle ja alas)\r\n> "),
              (CTRL_D, "Kiitos ohjelman käytöstä!\r\n")]
     for keys, shown in steps:
+        wait_for_editing(terminal)
         os.write(terminal, keys)
         shown = shown.encode()
         seen = read_until(terminal, prompt if shown.endswith(prompt) else shown)
