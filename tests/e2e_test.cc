@@ -21,12 +21,6 @@ const std::string kGoodbye = "Kiitos ohjelman k\204yt\224st\204!\n";
 const std::string kGoodbyeUtf8 = "Kiitos ohjelman k\303\244yt\303\266st\303\244!\n";
 const std::string kWordFile = "kissa koira hevonen\nkala lintu kaura\nkettu\n";
 
-#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
-constexpr bool kSlowBuild = false;
-#else
-constexpr bool kSlowBuild = true;
-#endif
-
 TEST(E2eTest, CommandLine) {
   const std::string help =
       "\n                       Haravoija v. 1.2 \n\n"

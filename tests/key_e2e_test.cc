@@ -68,12 +68,6 @@ TEST(E2eKey, NamesTheSwearWordsThatTheGridSpellsByChance) {
   EXPECT_EQ(occurrences(json.out, "\"chance\":[]}"), 1U);
 }
 
-#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
-constexpr bool kSlowBuild = false;
-#else
-constexpr bool kSlowBuild = true;
-#endif
-
 // A saved page of `rows` with each row's line padded by `padding` spaces.
 std::string pageOf(std::vector<std::string> rows, std::vector<std::string> words,
                    std::size_t padding = 0) {

@@ -12,6 +12,14 @@
 
 namespace haravoija::testing {
 
+// A build without optimisation or with the sanitizers, whose runs take many
+// times longer and more memory.
+#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kSlowBuild = false;
+#else
+inline constexpr bool kSlowBuild = true;
+#endif
+
 // A fresh empty folder, removed with everything in it on destruction.
 class TempDir {
  public:
