@@ -1,16 +1,12 @@
-// Tests of the import command's parameters: the selection they give. The checks of the line
-// itself are tested with their messages in app/.
+// Tests of the import line's parameters, split at spaces and tabs: the selection they give. The
+// checks of the line itself are tested with their messages in app/.
 #include "words/import_command.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <utility>
-#include <vector>
-
-#include "test_util.h"
 
 namespace haravoija {
 namespace {
@@ -31,22 +27,18 @@ TEST(ImportCommandTest, ParametersGiveTheSelection) {
   // clang-format off
   const std::pair<std::string, std::string> cases[] = {
       {"", "all"}, {"30", "30"}, {"123456", "123456"}, {"1234567", "refused"}, {"a", "a all"},
-      {"\204", "\204 all"}, {"a5", "refused"}, {"-1", "refused"}, {"a 5", "a 5"}, {"5 a", "a 5"},
+      {"\204", "\204 all"}, {"a5", "refused"}, {"-1", "refused"}, {"\t a  5 ", "a 5"}, {"5 a", "a 5"},
       {"kissa 0005", "k 5"}, {"5 5", "refused"}, {"a b", "refused"}, {"a 5x", "refused"},
       {"a 5 x", "too many"}, {"abcdefg", "refused"}, {"ab", "later"}, {"abcdef", "later"},
       {"k 99999999999999999999", "k 18446744073709551615"}};
   // clang-format on
   for (const auto& [parameters, expected] : cases) {
-    const std::vector<std::string> tokens = testing::split(parameters);
-    EXPECT_EQ(selected(parseSelection({tokens.begin(), tokens.end()})), expected) << parameters;
+    const std::string text = "+sanat.txt " + parameters;  // which the line views
+    const std::optional<ImportLine> line = parseImportLine(text);
+    ASSERT_TRUE(line) << parameters;
+    EXPECT_EQ(line->fileName, "sanat.txt");
+    EXPECT_EQ(selected(parseSelection(line->parameters)), expected) << parameters;
   }
-}
-
-TEST(ImportCommandTest, TheLineSplitsAtSpacesAndTabs) {
-  const std::optional<ImportLine> line = parseImportLine("+sanat.txt \t a  5 ");
-  ASSERT_TRUE(line);
-  EXPECT_EQ(line->fileName, "sanat.txt");
-  EXPECT_EQ(line->parameters, (std::vector<std::string_view>{"a", "5"}));
 }
 
 }  // namespace
