@@ -1,6 +1,5 @@
-// The real binary, end to end: its command line, the clock that seeds it, and
-// hostile runs, each of which must end by itself with status 0 and nothing on
-// standard error.
+// The real binary end to end: its command line, the clock that seeds it, and hostile runs,
+// each of which must end by itself with status 0 and nothing on standard error.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -90,11 +89,9 @@ const std::string kSession =
     "+sanat.txt k 1\n+sanat.txt\nN\nL \nl\nx\n2\n3\n2\n0\n2\n2\n\n4\n2\nabc\nab cd\n6\n1\na.b\n\n"
     "3\n\n3\n2\n1\n1\n1\n1\nnimi\n4\nToinen\n+Nimi.html\nl\n1\n1\n1\n5\n";
 
-// Files to start with (each repeated up to `fileBytes`, a piece at a time) and
-// texts to show.
+// Files to start with (each repeated up to `fileBytes`) and texts to show.
 struct HostileRun {
   std::string name;
-  std::vector<std::string> args;
   std::string input;
   std::map<std::string, std::string> files = {};
   std::vector<std::string> shown = {};
@@ -105,7 +102,7 @@ struct HostileRun {
 };
 
 std::vector<HostileRun> hostileRuns() {
-  std::vector<HostileRun> runs = {{"whole session", {}, kSession}};
+  std::vector<HostileRun> runs = {{"whole session", kSession}};
   runs[0].shown = {"Otsikoksi muutettu El\204imet ja kasvit.\n", "VIRHE: Liikaa parametrej\204.\n",
                    "Antamassasi sanassa / lauseessa oli 3 kirjainta.\n",
                    "Ruudukko tallennettu tiedostoon nimi.html.\n", "Sana Kettu lis\204tty.\n"};
@@ -113,9 +110,8 @@ std::vector<HostileRun> hostileRuns() {
   std::vector<std::string> session;
   for (std::size_t at = 0, end; (end = kSession.find('\n', at)) != std::string::npos;
        at = end + 1) {
-    runs.push_back(
-        {"ends after line " + std::to_string(session.size()), {}, kSession.substr(0, at)});
-    if (end - at > 1) runs.push_back({"ends inside a line", {}, kSession.substr(0, at + 2)});
+    runs.push_back({"ends after line " + std::to_string(session.size()), kSession.substr(0, at)});
+    if (end - at > 1) runs.push_back({"ends inside a line", kSession.substr(0, at + 2)});
     session.push_back(kSession.substr(at, end - at));
   }
   // Lines no person types (each refused: it holds a "/") at a prompt of each
@@ -125,7 +121,7 @@ std::vector<HostileRun> hostileRuns() {
       "\nki\0ss/a\n\xff\xfe\xc3/\n\xc3\xa4/\xed\xa0\x80\xf4\x90\x80\n/\r\n"s;
   const std::set<std::size_t> prompts = {0, 3, 31, 33, 35, 37, 39, 43, 45};
   for (const bool utf8 : {false, true}) {
-    HostileRun run{utf8 ? "hostile lines, UTF-8" : "hostile lines, C", {}, ""};
+    HostileRun run{utf8 ? "hostile lines, UTF-8" : "hostile lines, C", ""};
     for (std::size_t i = 0; i < session.size(); ++i) {
       run.input += (prompts.contains(i) ? hostile : "") + session[i] + "\n";
     }
@@ -137,17 +133,17 @@ std::vector<HostileRun> hostileRuns() {
     run.goodbye = utf8 ? kGoodbyeUtf8 : kGoodbye;
     runs.push_back(run);
   }
-  runs.push_back({"standard input is a folder", {}, "", {}, {"Anna ristikon aihe. \n> "}});
+  runs.push_back({"standard input is a folder", "", {}, {"Anna ristikon aihe. \n> "}});
   runs.back().options.stdinPath = "/";
   // An import name with a NUL byte names no file, not the file before it.
-  runs.push_back({"NUL in an import name", {}, "Aihe\n+sanat\0x.txt\n/poistu\n"s});
+  runs.push_back({"NUL in an import name", "Aihe\n+sanat\0x.txt\n/poistu\n"s});
   runs.back().files = {{"sanat", "kissa\n"}};
   runs.back().shown = {"> VIRHE: Tiedostosta ei voitu lukea.\n"};
   // Word files with NUL bytes and binary noise.
   std::mt19937 random(850);
   std::string noise;
   for (int i = 0; i < (1 << 20); ++i) noise += static_cast<char>(random() & 0xFF);
-  runs.push_back({"NUL bytes and noise", {}, "Aihe\n+nul.txt\n+binaari.html\nn\n/poistu\n"});
+  runs.push_back({"NUL bytes and noise", "Aihe\n+nul.txt\n+binaari.html\nn\n/poistu\n"});
   runs.back().files = {
       {"nul.txt", "kissa\0koira\nhevonen\0\0 lintu\n\0\nkala"s},
       {"binaari.html", noise + "\n<!--Sanat-->\n<br>Kettu\n<!--Loppu-->\n" + noise}};
@@ -167,7 +163,7 @@ void checkRun(HostileRun& run) {
     }
   }
   run.options.timeout = std::chrono::seconds(kSlowBuild ? 60 : 20);
-  const RunResult result = runBinary(run.args, run.input, dir.path(), run.options);
+  const RunResult result = runBinary({}, run.input, dir.path(), run.options);
   EXPECT_FALSE(result.timedOut);
   EXPECT_EQ(result.exitStatus, 0);
   EXPECT_TRUE(result.out.ends_with(run.goodbye))
@@ -190,7 +186,7 @@ TEST(E2eTest, HostileRunsEndCleanly) {
 // A copy of a huge file, or of its one huge line, would show in the peak memory;
 // a test of its own, so that the memory of the test (shared at the fork) stays small.
 TEST(E2eTest, HugeWordFilesInBoundedMemory) {
-  HostileRun run{"huge word files", {}, "Aihe\n+iso.txt\n+rivi.txt\nn\n/poistu\n"};
+  HostileRun run{"huge word files", "Aihe\n+iso.txt\n+rivi.txt\nn\n/poistu\n"};
   run.files = {{"iso.txt", "kissa koira hevonen lintu\n"},
                {"rivi.txt", "kissa lintu " + std::string(90, 'y') + " "}};
   run.fileBytes = (kSlowBuild ? 8 : 128) << 20;

@@ -32,8 +32,7 @@ class FakeConsole {
   Console console_;
 };
 
-// A file read from memory, at most `chunk` bytes a read, failing once
-// `failAfter` bytes have been handed out.
+// A file in memory: at most `chunk` bytes a read, failing after `failAfter` bytes.
 class StringFile final : public InputFile {
  public:
   explicit StringFile(std::string content,
@@ -78,8 +77,7 @@ class FakeFileSystem final : public FileSystem {
   }
 };
 
-// Draws a given sequence over and over, or without one a fixed pseudo-random
-// sequence; seedFromClock starts it again.
+// Draws a given sequence over and over, else a fixed pseudo-random one; seedFromClock restarts.
 class ScriptedRandom final : public RandomSource {
  public:
   explicit ScriptedRandom(std::vector<int> values = {}) : values_(std::move(values)) {}

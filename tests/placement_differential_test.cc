@@ -21,9 +21,8 @@ namespace {
 
 const PlacerOptions kShareEveryScan{2, 0, 0};
 
-// Placements, growth, clears and resets of random grids, some cells already
-// holding letters or another byte. The masks' window counts are checked on
-// every start the scan tests (an assertion in debug builds).
+// Placements, growth, clears and resets of random grids, some cells holding letters or another
+// byte. Debug builds assert the masks' window counts on every start the scan tests.
 TEST(PlacementDifferential, SequencesMatchReference) {
   long placements = 0, placed = 0;
   for (unsigned caseSeed = 0; caseSeed < 500; ++caseSeed) {
@@ -123,8 +122,7 @@ TEST(GenerationDifferential, RunsMatchReference) {
   expectSameRun(school, 1, false, Sizing::kSmallest, 1, 1);
   expectSameRun(school, 2, true, Sizing::kSmallest, 1, 1);
   expectSameRun(many, 3, false, Sizing::kSmallest, 1, 1);
-  // Fixed sizes: all words fit, and too small, where the fallback leaves words out; two of
-  // the runs with alternate chunks (below), so that the helper surely takes part.
+  // Fixed sizes that hold all words or leave some out; two with alternate chunks for the helper.
   expectSameRun(school, 4, false, Sizing::kFixed, 30, 30, {2, 0, 0, true});
   expectSameRun(exampleWords("elaimet.txt"), 5, true, Sizing::kFixed, 9, 11, {2, 0, 0, true});
   expectSameRun(many, 6, false, Sizing::kFixed, 1, 40);

@@ -8,8 +8,7 @@
 namespace haravoija::testing {
 namespace {
 
-// Steps by direction code 1..8: DownRight, UpRight, UpLeft, DownLeft, Right,
-// Down, Left, Up.
+// Steps by direction code 1..8: DownRight, UpRight, UpLeft, DownLeft, Right, Down, Left, Up.
 const int kRowStep[9] = {0, 1, -1, -1, 1, 0, 1, 0, -1};
 const int kColumnStep[9] = {0, 1, 1, -1, -1, 1, 0, -1, 0};
 
@@ -71,16 +70,12 @@ ReferenceRun referenceBuildGrid(Grid& grid, const std::vector<std::string>& word
   // One pass on the emptied grid; returns the refused words (strict: the first).
   auto attempt = [&](bool strict) {
     grid.clear();
-    run.placements.clear();
     ++run.attempts;
     std::vector<std::string> refused;
     for (const std::string& word : words) {
-      if (const auto placement = referencePlaceWord(grid, word, children, random)) {
-        run.placements.push_back(*placement);
-      } else {
-        refused.push_back(word);
-        if (strict) break;
-      }
+      if (referencePlaceWord(grid, word, children, random)) continue;
+      refused.push_back(word);
+      if (strict) break;
     }
     return refused;
   };
@@ -104,8 +99,7 @@ ReferenceRun referenceBuildGrid(Grid& grid, const std::vector<std::string>& word
       }
     }
   }
-  // The estimate grows the grid until each word fits; the search starts square,
-  // one column less.
+  // The estimate grows the grid until each word fits; the search starts square, one column less.
   grid.reset(1, 1);
   for (const std::string& word : words) {
     while (!referencePlaceWord(grid, word, children, random)) grid.grow();

@@ -1,5 +1,4 @@
-// The placement scan and the generation run written out plainly, with no
-// shortcut: the yardstick for the program's fast placement and its runs.
+// The placement scan and generation run written out plainly: the yardstick for the fast ones.
 #ifndef HARAVOIJA_TESTS_REFERENCE_MODEL_H_
 #define HARAVOIJA_TESTS_REFERENCE_MODEL_H_
 
@@ -15,15 +14,13 @@
 
 namespace haravoija::testing {
 
-// Places the word by the exhaustive scan, with the program's draws; the
-// placement written, or nothing (grid unchanged).
+// Places the word by the exhaustive scan with the program's draws: the placement, or nothing.
 std::optional<Placement> referencePlaceWord(Grid& grid, std::string_view word, bool children,
                                             RandomSource& random);
 
 struct ReferenceRun {
   std::vector<std::string> unplacedWords;
   int attempts = 0;
-  std::vector<Placement> placements;  // of grid.placedWords, in the same order
 };
 
 // The generation run on the caller's grid; the words must all fit some grid.

@@ -7,12 +7,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <ranges>
 #include <stdexcept>
 
 namespace haravoija::testing {
@@ -44,10 +44,8 @@ std::size_t occurrences(const std::string& text, const std::string& part) {
 
 std::vector<std::string> split(std::string_view text, char separator) {
   std::vector<std::string> parts;
-  for (std::size_t at = 0; !text.empty() && at <= text.size();) {
-    const std::size_t end = std::min(text.find(separator, at), text.size());
-    parts.emplace_back(text.substr(at, end - at));
-    at = end + 1;
+  for (const auto part : std::views::split(text, separator)) {
+    parts.emplace_back(part.begin(), part.end());
   }
   return parts;
 }
@@ -108,8 +106,7 @@ std::optional<std::vector<std::string>> frozenClockEnv(const std::string& moment
                               "/usr/lib/aarch64-linux-gnu/faketime/libfaketime.so.1",
                               "/usr/lib/faketime/libfaketime.so.1"}) {
     if (!std::filesystem::exists(library)) continue;
-    // A sanitizer build insists on coming first among the preloaded
-    // libraries; let it accept the preload, keeping its other options.
+    // A sanitizer build insists on coming first among preloads: let it accept this one.
     const char* asan = std::getenv("ASAN_OPTIONS");
     return std::vector<std::string>{
         std::string("LD_PRELOAD=") + library, "FAKETIME=" + moment,

@@ -1,5 +1,4 @@
-// Helpers shared by the tests: temporary folders, reading files, running the
-// binary, with its clock stopped if need be.
+// Test helpers: temporary folders, reading files, running the binary under a stopped clock.
 #ifndef HARAVOIJA_TESTS_TEST_UTIL_H_
 #define HARAVOIJA_TESTS_TEST_UTIL_H_
 
@@ -12,8 +11,7 @@
 
 namespace haravoija::testing {
 
-// A build without optimisation or with the sanitizers, whose runs take many
-// times longer and more memory.
+// A build unoptimised or with sanitizers, whose runs take many times longer and more memory.
 #if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
 inline constexpr bool kSlowBuild = false;
 #else
