@@ -89,47 +89,39 @@ std::vector<std::string> randomRows(std::size_t side, std::mt19937& random) {
 // most 128 MB, refusing with a Finnish line where the output would be larger. A test of its own,
 // so that the pages are on disk and out of the test's memory (shared at the fork) before the runs.
 TEST(E2eKey, HostilePagesInBoundedMemoryAndOutput) {
-  struct Hostile {
-    std::string name;
-    std::string page;
-    std::string keyError;  // "" for a key made
+  TempDir dir;
+  std::vector<std::pair<std::string, std::string>> pages;  // name, the key's error or ""
+  auto add = [&](std::string name, const std::string& page, std::string keyError) {
+    dir.write(std::to_string(pages.size()) + ".html", page);
+    pages.emplace_back(std::move(name), std::move(keyError));
   };
   std::mt19937 random(2026);
-  std::vector<Hostile> pages;
   // 176 x 176 A's and the words of 2-39 A's: 4 million places, a key page of over 200 MB.
   std::vector<std::string> words;
   for (std::size_t length = 2; length <= 39; ++length) words.emplace_back(length, 'a');
-  pages.push_back({"one letter, many short words",
-                   pageOf(std::vector(176, std::string(176, 'A')), words),
-                   "ratkaisusivu olisi liian suuri (yli 128 megatavua)"});
+  add("one letter, many short words", pageOf(std::vector(176, std::string(176, 'A')), words),
+      "ratkaisusivu olisi liian suuri (yli 128 megatavua)");
   // 1000 x 1000 in stripes of A and B: each of two words a million times, a key page of 70 MB.
   std::vector<std::string> stripes(1000, std::string(1000, 'A'));
   for (std::size_t r = 0; r < stripes.size(); r += 2) stripes[r] = std::string(1000, 'B');
-  pages.push_back({"the largest grid, a word on every cell", pageOf(stripes, {"Aa", "Bb"}), ""});
+  add("the largest grid, a word on every cell", pageOf(stripes, {"Aa", "Bb"}), "");
   // Just under 64 MB: random letters, their rows padded, and 400,000 words of 8 letters.
   words.clear();
   for (std::size_t i = 0; i < (kSlowBuild ? 20'000 : 400'000); ++i) {
     words.push_back(randomRows(8, random)[0]);
   }
-  std::string limit = pageOf(randomRows(1000, random), words);
-  limit = pageOf(randomRows(1000, random), words, ((64 << 20) - limit.size()) / 1010);
-  EXPECT_GT(limit.size(), std::size_t{63} << 20);
-  pages.push_back({"a page at the size limit", std::move(limit), ""});
-  TempDir dir;
-  for (std::size_t i = 0; i < pages.size(); ++i) {
-    dir.write(std::to_string(i) + ".html", pages[i].page);
-    pages[i].page.clear();
-    pages[i].page.shrink_to_fit();
-  }
+  const std::size_t unpadded = pageOf(randomRows(1000, random), words).size();
+  add("a page at the size limit",
+      pageOf(randomRows(1000, random), words, ((64 << 20) - unpadded) / 1010), "");
+  EXPECT_GT(std::filesystem::file_size(dir.path() / "2.html"), std::size_t{63} << 20);
   for (std::size_t i = 0; i < pages.size(); ++i) {
     const std::string name = std::to_string(i) + ".html";
     for (const std::vector<std::string>& args :
          {std::vector{std::string(HARAVOIJA_KEY_BINARY), name},
           {HARAVOIJA_KEY_BINARY, "--json", "-o", "key.html", name},
           {HARAVOIJA_PLAY_BINARY, "-o", "-", name}}) {
-      SCOPED_TRACE(pages[i].name + ": " + args[1]);
-      const bool key = args[0] == HARAVOIJA_KEY_BINARY;
-      const std::string error = key ? pages[i].keyError : "";
+      SCOPED_TRACE(pages[i].first + ": " + args[1]);
+      const std::string error = args[0] == HARAVOIJA_KEY_BINARY ? pages[i].second : "";
       const RunResult run = runBinary({args.begin() + 1, args.end()}, "", dir.path(),
                                       {.timeout = std::chrono::minutes(5), .binary = args[0]});
       EXPECT_EQ(run.exitStatus, error.empty() ? 0 : 1);

@@ -98,7 +98,7 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& inp
     if (errno != EINTR) throw std::runtime_error("wait4 failed");
   }
   return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), readFile(outPath),
-          readFile(errPath), WIFSIGNALED(status) && WTERMSIG(status) == SIGALRM, usage.ru_maxrss};
+          readFile(errPath), usage.ru_maxrss};
 }
 
 std::optional<std::vector<std::string>> frozenClockEnv(const std::string& moment) {

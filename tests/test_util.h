@@ -44,8 +44,7 @@ struct RunResult {
   int exitStatus = -1;  // or 128 plus the signal that ended the program
   std::string out;
   std::string err;
-  bool timedOut = false;  // killed by the watchdog's SIGALRM
-  long maxRssKb = 0;      // the program's peak resident memory
+  long maxRssKb = 0;  // the program's peak resident memory
 };
 
 // Limits and plumbing for one run of the binary.
@@ -57,7 +56,7 @@ struct RunOptions {
   std::string binary = {};    // the program to run; empty for haravoija itself
 };
 
-// Runs the binary in `workDir`; killed by SIGALRM at the watchdog's time (timedOut).
+// Runs the binary in `workDir`; killed by SIGALRM (status 142) at the watchdog's time.
 RunResult runBinary(const std::vector<std::string>& args, const std::string& input,
                     const std::filesystem::path& workDir, const RunOptions& options = {});
 

@@ -80,7 +80,6 @@ TEST(PlaceWordTest, WorkedExamples) {
       // Top draws wrap to 0: down-right at e = 0.
       {"   /   ", "ab", false, {kTop}, "A  / B "},
       {"  ", "ab", false, {0, 0, 0}, "AB"},
-      {"  ", "ab", false, {0, 0, kE6}, "BA"},
       {"  ", "ab", true, {0, 0, kE6}, "AB"},  // children: only rightwards
       {" ", "ab", false, {0, 0, 0}, " "},
       {"  /  ", "abc", false, {0, 0, 0}, "  /  "},          // longer than both sides
