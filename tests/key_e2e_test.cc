@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <random>
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@
 namespace haravoija::testing {
 namespace {
 
+const RunOptions kKeyCommand{.binary = HARAVOIJA_KEY_BINARY};
+
 TEST(E2eKey, WritesTheKeyBesideThePageAndReportsEachPageItCannotDo) {
   TempDir dir;
   std::filesystem::copy_file(std::string(HARAVOIJA_SOURCE_DIR) + "/examples/elaimet-ristikko.html",
@@ -21,9 +24,8 @@ TEST(E2eKey, WritesTheKeyBesideThePageAndReportsEachPageItCannotDo) {
   Grid all{std::vector(150, std::string(150, 'A')), {}, ""};
   for (std::size_t length = 2; length <= 79; ++length) all.placedWords.emplace_back(length, 'a');
   dir.write("a.html", puzzleDocument(all, "A"));
-  const RunOptions options{.binary = HARAVOIJA_KEY_BINARY};
   const RunResult run =
-      runBinary({"puuttuu.html", "elaimet-ristikko.html", "a.html"}, "", dir.path(), options);
+      runBinary({"puuttuu.html", "elaimet-ristikko.html", "a.html"}, "", dir.path(), kKeyCommand);
   EXPECT_EQ(run.exitStatus, 1);
   EXPECT_EQ(run.err,
             "haravoija-ratkaisu: puuttuu.html: tiedostoa ei voi avata\n"
@@ -43,8 +45,7 @@ TEST(E2eKey, NamesTheSwearWordsThatTheGridSpellsByChance) {
   const std::vector<std::string> rows = {"KALAXXXX", "XPERKELE", "XXXXXXXX", "XXXXXXXX"};
   dir.write("a.html", puzzleDocument({rows, {"kala"}, ""}, "A"));
   dir.write("b.html", puzzleDocument({rows, {"kala", "perkele"}, ""}, "B"));
-  const RunOptions options{.binary = HARAVOIJA_KEY_BINARY};
-  const RunResult text = runBinary({"a.html", "b.html"}, "", dir.path(), options);
+  const RunResult text = runBinary({"a.html", "b.html"}, "", dir.path(), kKeyCommand);
   const std::string named =
       "Ruudukkoon sattumalta syntyneet rumat sanat (rivi, sarake, suunta):\n"
       "  PERKELE  2, 2 oikealle\n"
@@ -57,7 +58,7 @@ TEST(E2eKey, NamesTheSwearWordsThatTheGridSpellsByChance) {
                         "tulostamista.</p>"),
             1U);
   EXPECT_EQ(occurrences(readFile(dir.path() / "b-ratkaisu.html"), "rumia"), 0U);
-  const RunResult json = runBinary({"--json", "a.html", "b.html"}, "", dir.path(), options);
+  const RunResult json = runBinary({"--json", "a.html", "b.html"}, "", dir.path(), kKeyCommand);
   EXPECT_EQ(occurrences(json.out,
                         "\"chance\":[{\"word\":\"PERKELE\",\"occurrences\":[{\"row\":2,"
                         "\"column\":2,\"direction\":\"E\",\"endRow\":2,"
@@ -79,9 +80,7 @@ std::string pageOf(std::vector<std::string> rows, std::vector<std::string> words
 
 std::vector<std::string> randomRows(std::size_t side, std::mt19937& random) {
   std::vector<std::string> rows(side, std::string(side, 'A'));
-  for (std::string& row : rows) {
-    for (char& c : row) c = static_cast<char>('A' + random() % 20);
-  }
+  for (char& c : rows | std::views::join) c = static_cast<char>('A' + random() % 20);
   return rows;
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "puzzle/placement.h"
 #include "text/letters.h"
 
 namespace haravoija::testing {
@@ -28,8 +29,7 @@ int sharedAt(const Grid& grid, std::string_view word, int code, int row, int col
 
 }  // namespace
 
-std::optional<Placement> referencePlaceWord(Grid& grid, std::string_view word, bool children,
-                                            RandomSource& random) {
+bool referencePlaceWord(Grid& grid, std::string_view word, bool children, RandomSource& random) {
   const int rows = grid.rowCount();
   const int columns = grid.columnCount();
   const int length = static_cast<int>(word.size());
@@ -53,14 +53,14 @@ std::optional<Placement> referencePlaceWord(Grid& grid, std::string_view word, b
       }
     }
   }
-  if (bestShared < 0) return std::nullopt;
+  if (bestShared < 0) return false;
   const int code = static_cast<int>(best.direction);
   for (int k = 0; k < length; ++k) {
     grid.setCell(best.row + k * kRowStep[code], best.column + k * kColumnStep[code],
                  toUpperLetter(static_cast<unsigned char>(word[k])));
   }
   grid.placedWords.emplace_back(word);
-  return best;
+  return true;
 }
 
 ReferenceRun referenceBuildGrid(Grid& grid, const std::vector<std::string>& words, bool children,
