@@ -28,7 +28,7 @@ using testing::FakeConsole;
 using namespace std::string_view_literals;
 
 // Without a known character set bytes pass unchanged both ways; at a UTF-8
-// terminal they are converted at the boundary only; a line reader replaces the stream.
+// terminal they are converted at the boundary only.
 TEST(ConsoleTest, ReadsLinesReportsTheEndAndConvertsAtTheBoundary) {
   FakeConsole fake("\204ka\r\ntoka\n\nviimeinen");
   Console& console = fake;
@@ -50,20 +50,6 @@ TEST(ConsoleTest, ReadsLinesReportsTheEndAndConvertsAtTheBoundary) {
   EXPECT_EQ(utf8.console().ask(), "?");
   EXPECT_EQ(utf8.output(), "K\303\244vely \303\226\nx\n> > ");
   EXPECT_EQ(utf8.console().toProgramText("sanat\303\266.txt"), "sanat\224.txt");
-  FakeConsole withReader("ignored\n", Charset::kUtf8);
-  Console& reader = withReader;
-  std::string seenPrompt = "unset";
-  int calls = 0;
-  reader.setLineReader([&](std::string_view prompt) -> std::optional<std::string> {
-    seenPrompt = std::string(prompt);
-    if (++calls > 1) return std::nullopt;
-    return std::string("\303\266\r");
-  });
-  EXPECT_EQ(reader.ask(), "\224");
-  EXPECT_EQ(seenPrompt, "> ");
-  EXPECT_EQ(reader.readLine(), std::nullopt);
-  EXPECT_EQ(seenPrompt, "");
-  EXPECT_EQ(withReader.output(), "");  // the reader shows its own prompt
 }
 
 // What the program writes reaches the terminal at once, before it waits for a line.

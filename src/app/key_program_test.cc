@@ -1,4 +1,4 @@
-// Tests of the answer-key command on an in-memory disk: output bytes, messages, statuses.
+// Tests of the answer-key and play commands on an in-memory disk: output bytes, messages, statuses.
 #include "app/key_program.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/play_program.h"
 #include "fakes.h"
 #include "output/document.h"
 #include "puzzle/grid.h"
@@ -75,7 +76,7 @@ struct Outcome {
 
 // Pages with a phrase the leftovers spell (a), none (b), one they do not (c), an unsaved key.
 Outcome runKey(std::vector<std::string> args, std::map<std::string, std::string> files = {},
-               Charset charset = Charset::kPassthrough) {
+               Charset charset = Charset::kPassthrough, PageProgram program = runKeyProgram) {
   testing::FakeConsole out("", charset);
   testing::FakeConsole err("", charset);
   testing::FakeFileSystem disk;
@@ -87,7 +88,7 @@ Outcome runKey(std::vector<std::string> args, std::map<std::string, std::string>
   disk.unopenable.insert("lukittu-ratkaisu.html");
   args.insert(args.begin(), "haravoija-ratkaisu");
   KeyEnvironment env{out.console(), err.console(), disk};
-  const int status = runKeyProgram(args, env);
+  const int status = program(args, env);
   return {status, out.output(), err.output(), disk.saveRequests, disk.files};
 }
 
@@ -123,7 +124,6 @@ TEST(KeyProgramTest, ShowsEachKeyOrItsJsonAndSavesItsPageOrRefusesTheCommandLine
       {{"--json", "puuttuu.html", "puuttuu.html"}, {1, "[\n]\n", missing + missing}},
       {{"a.html", "-h"}, {0, kHelp}},
       {{"--help"}, {0, kHelp}},
-      {{"--version"}, {0, "haravoija-ratkaisu 1.2\n"}},
       {{"--version", "puuttuu.html"}, {0, "haravoija-ratkaisu 1.2\n"}},
       {{}, {2, "", usage("anna ainakin yksi ristikkosivu")}},
       {{"-x", "a.html"}, {2, "", usage("tuntematon valitsin -x")}},
@@ -208,6 +208,60 @@ TEST(KeyProgramTest, EachPageThatIsNoWholeSavedPageGetsItsErrorAndStatusOne) {
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(outcome.err, errors);
   EXPECT_EQ(outcome.saves, std::vector<std::string>{"a-ratkaisu.html"});
+}
+
+TEST(PlayProgramTest, WritesAPageBesideEachOrWhereToldAndReportsTheRest) {
+  const auto run = [](std::vector<std::string> args) {
+    return runKey(std::move(args), {{"c.txt", "kissa\n"}}, Charset::kPassthrough, runPlayProgram);
+  };
+  const auto playSaved = [](const std::string& name) {
+    return "Pelisivu tallennettu tiedostoon " + name + ".\n";
+  };
+  const std::string usage = "Ohje: haravoija-peli --help\n";
+  const std::vector<std::pair<std::vector<std::string>, Outcome>> cases = {
+      {{"a.html", "c.txt", "b.HTM"},
+       {1,
+        playSaved("a-peli.html") + playSaved("b-peli.html"),
+        "haravoija-peli: c.txt: tiedosto ei ole Haravoijan tallentama ristikkosivu\n",
+        {"a-peli.html", "b-peli.html"}}},
+      {{"-o", "peli.html", "a.html"}, {0, playSaved("peli.html"), "", {"peli.html"}}},
+      {{"a.html", "-o", "a.html"},
+       {1, "",
+        "haravoija-peli: a.html: pelisivu korvaisi ristikkosivun; anna toinen nimi valitsimella "
+        "-o\n"}},
+      {{"--json", "a.html"}, {2, "", "haravoija-peli: tuntematon valitsin --json\n" + usage}},
+      {{"-h"}, {0, playHelpText()}},
+      {{"--version", "a.html"}, {0, "haravoija-peli 1.2\n"}},
+  };
+  for (const auto& [args, expected] : cases) {
+    SCOPED_TRACE(::testing::PrintToString(args));
+    const Outcome outcome = run(args);
+    EXPECT_EQ(outcome.status, expected.status);
+    EXPECT_EQ(outcome.out, expected.out);
+    EXPECT_EQ(outcome.err, expected.err);
+    EXPECT_EQ(outcome.saves, expected.saves);
+  }
+  EXPECT_EQ(playHelpText(),
+            "K\204ytt\224: haravoija-peli [-o TIEDOSTO] RISTIKKO.html [...]\n\n"
+            "Tekee Haravoijalla tallennetusta ristikkosivusta pelisivun\n"
+            "RISTIKKO-peli.html sivun viereen. Pelisivulla ristikko ratkaistaan\n"
+            "selaimessa: sana merkit\204\204n vet\204m\204ll\204 sen ensimm\204isest\204\n"
+            "kirjaimesta viimeiseen hiirell\204, sormella tai kyn\204ll\204, tai\n"
+            "n\204pp\204imist\224ll\204. Sivu toimii ilman verkkoyhteytt\204.\n\n"
+            "  -o TIEDOSTO  pelisivun nimi (vain yhden ristikkosivun kanssa);\n"
+            "               -o - kirjoittaa sivun vakiotulosteeseen\n"
+            "  -h, --help   t\204m\204 ohje\n"
+            "  --version    ohjelman versio\n\n"
+            "Paluuarvo on 0, kun kaikki sivut onnistuivat, 1, jos jokin sivu\n"
+            "ep\204onnistui, ja 2, jos komentorivi\204 ei ymm\204rretty.\n");
+  // The page itself, saved or on standard output.
+  const std::string written = run({"a.html"}).files["a-peli.html"];
+  EXPECT_TRUE(written.starts_with("<!DOCTYPE html>\n")) << written;
+  EXPECT_NE(written.find("<li data-word=\"Abba\">"), std::string::npos);
+  const Outcome piped = run({"-o", "-", "a.html"});
+  EXPECT_EQ(piped.status, 0);
+  EXPECT_EQ(piped.out, written);
+  EXPECT_TRUE(piped.saves.empty());
 }
 
 }  // namespace
