@@ -130,7 +130,6 @@ TEST(WordEntryTest, FullListRefusesNewWords) {
 TEST(WordListingTest, ColumnsOfTheLongestWordPlusTwo) {
   const std::string x76(76, 'x'), x77(77, 'x');
   const std::pair<Words, std::string> cases[] = {
-      {{"kissa", "hevonen"}, "kissa    hevonen  "},
       {{}, ""},
       // Columns of 9: eight fit in 78 characters, the ninth starts a new line.
       {{"a", "b", "c", "d", "e", "f", "g", "h", "iiiiiii"},
