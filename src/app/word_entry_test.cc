@@ -1,5 +1,4 @@
-// Tests of the word-entry loop and its import command: commands, messages,
-// listing and help, as whole transcripts of what the user sees.
+// The word-entry loop, its listing and its import command, as transcripts of what the user sees.
 #include "app/word_entry.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +9,6 @@
 
 namespace haravoija {
 namespace {
-
-using Words = std::vector<std::string>;
 
 const std::string kHelp =
     "-------------------------------------------------------------------------------\n"
@@ -51,6 +48,7 @@ struct Session {
 
 Session run(const std::string& input, Session session = {}) {
   testing::FakeEnvironment fake(input);
+  fake.files.files = {{"sanat.txt", "uusi toinen kolmas\n"}};
   session.outcome = runWordEntry(session.list, session.title, fake.env);
   session.output = fake.output();
   EXPECT_EQ(session.output.rfind(kIntro, 0), 0u);
@@ -111,25 +109,21 @@ TEST(WordEntryTest, FullListRefusesNewWords) {
     full.list.add(
         std::string{'s', char('a' + i / 676), char('a' + i / 26 % 26), char('a' + i % 26)});
   }
-  Session s = run("saaa\nuusi\n-\nuusi\n", std::move(full));
+  const Session s = run("saaa\nuusi\n-\nuusi\n-\n+sanat.txt\n", std::move(full));
   EXPECT_EQ(s.output,
             "> VIRHE: Olet antanut jo kyseisen sanan.\n"
             "> VIRHE: Sanaa ei voitu lis\204t\204. Sanojen maksimim\204\204r\204 on 10000.\n"
             "> Sana soup poistettu.\n"  // the last: 9999 is o, u, p in base 26
             "> Sana lis\204tty. Sanoja annettu yhteens\204 10000. Anna seuraava sana.\n"
-            "> ");
-  testing::FakeEnvironment fake;
-  fake.files.files = {{"sanat.txt", "uusi toinen kolmas\n"}};
-  (void)s.list.removeLast();
-  runImportCommand("+sanat.txt", s.list, fake.env);
-  EXPECT_EQ(fake.output(), kReading +
-                               "Sana uusi lis\204tty.\nYhteens\204 1 sanaa lis\204ttiin.\n"
-                               "Huom: Sanojen maksimim\204\204r\204 (10000) saavutettiin.\n");
+            "> Sana uusi poistettu.\n> " +
+                kReading +
+                "Sana uusi lis\204tty.\nYhteens\204 1 sanaa lis\204ttiin.\n"
+                "Huom: Sanojen maksimim\204\204r\204 (10000) saavutettiin.\n> ");
 }
 
 TEST(WordListingTest, ColumnsOfTheLongestWordPlusTwo) {
   const std::string x76(76, 'x'), x77(77, 'x');
-  const std::pair<Words, std::string> cases[] = {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{}, ""},
       // Columns of 9: eight fit in 78 characters, the ninth starts a new line.
       {{"a", "b", "c", "d", "e", "f", "g", "h", "iiiiiii"},
