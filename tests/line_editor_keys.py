@@ -68,15 +68,13 @@ def wait_for_editing(terminal):
 def talk(terminal):
     prompt = b"\r\n> "
     read_until(terminal, prompt)
+    # Each word taken as the next: kissa, kissat, koira, hevonen, koirat, hiiri, pöllö.
+    words = [b"kissa\r", UP + b"t\r", b"koira\r", b"hevonen\r", CTRL_R + b"koi" + CTRL_E + b"t\r",
+             b"hiirix" + CTRL_D + LEFT + CTRL_D + b"\r", "pöllö\r".encode()]
     # (keys typed, what the program must then show)
     steps = [(b"kokeilu\r", "Anna ensimmäinen sana / tiedosto.\r\n> "),
-             (b"kissa\r", "yhteensä 1. Anna seuraava sana.\r\n> "),
-             (UP + b"t\r", "yhteensä 2. Anna seuraava sana.\r\n> "),  # kissat
-             (b"koira\r", "yhteensä 3. Anna seuraava sana.\r\n> "),
-             (b"hevonen\r", "yhteensä 4. Anna seuraava sana.\r\n> "),
-             (CTRL_R + b"koi" + CTRL_E + b"t\r", "yhteensä 5. Anna seuraava sana.\r\n> "),  # koirat
-             (b"hiirix" + CTRL_D + LEFT + CTRL_D + b"\r", "yhteensä 6. Anna seuraava sana.\r\n> "),
-             ("pöllö\r".encode(), "yhteensä 7. Anna seuraava sana.\r\n> "),
+             *((keys, "yhteensä %d. Anna seuraava sana.\r\n> " % n)
+               for n, keys in enumerate(words, 1)),
              (b"N\r", "Annetut sanat:\r\nkissa    kissat   koira    hevonen  koirat   hiiri    "
                       "pöllö    \r\nSanoja annettu yhteensä 7.\r\n> "),
              (CTRL_D, "2. Lasten ristikko (sanat vain oikealle ja alas)\r\n> "),

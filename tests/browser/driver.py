@@ -1,16 +1,10 @@
 """Headless chromium driven through its DevTools protocol (python3-websocket).
 
-    with driver.Chromium() as browser:
-        browser.open(page)                     # a file, waits for its load event
-        browser.evaluate("document.title")     # a JavaScript value, as Python
-        browser.drag([(10, 10), (90, 10)])     # mouse input; touch=True for a finger
-        pages = len(driver.pdf_pages(browser.pdf()))
-
-Each Chromium is one tab of a browser with a fresh profile. Leaving the
-`with` block quits it and removes the profile, also when a check fails; what
-is left of chromium (its own process group) is killed, and it dies with this
-process. Failures raise DriverError. `driver.py PAGE PNG WIDTH HEIGHT` saves
-a screenshot of a page.
+A Chromium is one tab of a browser with a fresh profile; leaving its `with`
+block quits it and removes the profile, also when a check fails. What is left
+of chromium (its own process group) is killed, and it dies with this process.
+Failures raise DriverError. `driver.py PAGE PNG WIDTH HEIGHT` saves a
+screenshot of a page.
 """
 
 import base64
@@ -36,8 +30,8 @@ FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-
          "--hide-scrollbars", "--remote-debugging-port=0"]
 A4 = {"paperWidth": 210 / 25.4, "paperHeight": 297 / 25.4}  # inches
 # Key name -> (key code, text typed), for press.
-KEYS = {"Enter": (13, "\r"), " ": (32, " "), "Escape": (27, ""), "Tab": (9, ""),
-        "ArrowLeft": (37, ""), "ArrowUp": (38, ""), "ArrowRight": (39, ""), "ArrowDown": (40, "")}
+KEYS = {"Enter": (13, "\r"), " ": (32, " "), "ArrowLeft": (37, ""), "ArrowUp": (38, ""),
+        "ArrowRight": (39, ""), "ArrowDown": (40, "")}
 
 
 class DriverError(RuntimeError):
@@ -179,30 +173,21 @@ class Chromium:
         """The viewport as PNG bytes."""
         return base64.b64decode(self.call("Page.captureScreenshot", format="png")["data"])
 
-    def mouse(self, kind, x, y, buttons=0):
-        """One event, mousePressed, mouseMoved or mouseReleased, of the left button."""
-        self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, buttons=buttons,
-                  button="none" if kind == "mouseMoved" and not buttons else "left",
-                  clickCount=0 if kind == "mouseMoved" else 1)
-
-    def touch(self, kind, x=0, y=0):
-        """One event of one finger: touchStart, touchMove or touchEnd."""
-        self.call("Input.dispatchTouchEvent", type=kind,
-                  touchPoints=[] if kind == "touchEnd" else [{"x": x, "y": y}])
-
     def drag(self, points, touch=False):
         """Presses at the first point, moves through the others and lets go
         at the last; one point makes a click or a tap."""
         if touch:
             for number, (x, y) in enumerate(points):
-                self.touch("touchMove" if number else "touchStart", x, y)
-            self.touch("touchEnd")
+                self.call("Input.dispatchTouchEvent", type="touchMove" if number else "touchStart",
+                          touchPoints=[{"x": x, "y": y}])
+            self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
             return
-        self.mouse("mouseMoved", *points[0])
-        self.mouse("mousePressed", *points[0], buttons=1)
-        for x, y in points[1:]:
-            self.mouse("mouseMoved", x, y, buttons=1)
-        self.mouse("mouseReleased", *points[-1])
+        for kind, (x, y), buttons in [("mouseMoved", points[0], 0), ("mousePressed", points[0], 1),
+                                      *(("mouseMoved", p, 1) for p in points[1:]),
+                                      ("mouseReleased", points[-1], 0)]:
+            self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, buttons=buttons,
+                      button="none" if kind == "mouseMoved" and not buttons else "left",
+                      clickCount=0 if kind == "mouseMoved" else 1)
 
     def press(self, key):
         """Presses and releases a key of KEYS, or one printable character."""

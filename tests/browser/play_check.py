@@ -1,18 +1,14 @@
 """The playable page in headless chromium, played as a solver would.
 
-The real programs make the puzzles: a batch run whose title (the word
-file's name) holds & < > quotes and </script>, a children's puzzle from
-piped answers, and from a scripted dialogue a fixed size that leaves words
-out, a hidden phrase and a 57 x 57 grid. `haravoija-ratkaisu --json`
-gives each word's true place and `haravoija-peli` the page. On each page
-words are marked along their places by mouse (both ways), touch and
-keyboard; a tap, a wrong line and a word found again must change nothing;
-a reload keeps the progress and "Aloita alusta" clears it; with all found
-the letters of no word, the time and the phrase check show; print media
-hides the outlines and buttons.
+The programs make the puzzles (a batch run titled with & < > quotes and
+</script>, a children's puzzle from piped answers, a fixed size that leaves
+words out, a hidden phrase, a 57 x 57 grid); `haravoija-ratkaisu --json`
+gives each word's places. Words are marked by mouse both ways, touch and
+keyboard; a tap, a wrong line and a word found again change nothing; a reload
+keeps the progress, "Aloita alusta" clears it; at the end the letters of no
+word, the time and the phrase check show; print hides outlines and buttons.
 
-Usage: play_check.py BUILD_DIR [WORK_DIR]. One line per page; exits 1 on
-any failure.
+Usage: play_check.py BUILD_DIR [WORK_DIR]. Exits 1 on any failure.
 """
 
 import json
@@ -24,6 +20,7 @@ import tempfile
 
 import driver
 import program
+import run_check
 
 NASTY = 'Tom & "Jerry\'s" <b></script>/elaimet.txt'
 # The children's puzzle from answers piped in: title, words, difficulty 2,
@@ -112,15 +109,10 @@ class Solver:
 
 def leftover(key):
     """The letters of cells that no place of a word covers, in reading order."""
-    covered = set()
-    for word in key["words"]:
-        for at in word["occurrences"]:
-            steps = max(abs(at["endRow"] - at["row"]), abs(at["endColumn"] - at["column"]))
-            dr = (at["endRow"] > at["row"]) - (at["endRow"] < at["row"])
-            dc = (at["endColumn"] > at["column"]) - (at["endColumn"] < at["column"])
-            covered |= {(at["row"] + k * dr, at["column"] + k * dc) for k in range(steps + 1)}
-    return "".join(letter.upper() for r, row in enumerate(key["grid"], 1)
-                   for c, letter in enumerate(row, 1) if (r, c) not in covered and letter != " ")
+    found = run_check.places(key["grid"], [w["word"] for w in key["words"]])
+    covered = {cell for cells in found.values() for cell in cells}
+    return "".join(letter.upper() for r, row in enumerate(key["grid"])
+                   for c, letter in enumerate(row) if (r, c) not in covered and letter != " ")
 
 
 def wrong_line(key):

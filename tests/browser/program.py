@@ -13,12 +13,13 @@ ENV = {**os.environ, "LC_ALL": "C"}
 EXAMPLES = pathlib.Path(__file__).resolve().parents[2] / "examples"
 
 
-def run(args, folder, answers=None):
+def run(args, folder, answers=""):
     """A run of a program in `folder`, `answers` typed in; its output."""
     done = subprocess.run([str(a) for a in args], cwd=folder, env=ENV, capture_output=True,
-                          input=answers.encode("cp850") if answers else None, timeout=SECONDS)
+                          input=answers.encode("cp850"), timeout=SECONDS)
     if done.returncode != 0:
-        raise RuntimeError("%s: status %d: %s" % (args[0], done.returncode, done.stderr[-500:]))
+        raise RuntimeError("%s: status %d:\n%s" % (args[0], done.returncode, (
+            done.stdout + done.stderr).decode("cp850")[-2000:]))
     return done.stdout
 
 
@@ -49,13 +50,9 @@ def batch(binary, folder, word_file, name):
     (folder / name).parent.mkdir(parents=True, exist_ok=True)
     (folder / name).write_bytes(word_file if isinstance(word_file, bytes) else
                                 word_file.read_bytes())
-    run = subprocess.run([binary, name], stdin=subprocess.DEVNULL, cwd=folder, env=ENV,
-                         capture_output=True, timeout=SECONDS)
-    if run.returncode != 0 or not (folder / "out.html").is_file():
-        raise RuntimeError("batch run on %r: status %d, no out.html:\n%s"
-                           % (name, run.returncode, run.stdout.decode("cp850")[-2000:]))
-    words = re.findall(rb"^Sana (\S+) lis\x84tty\.$", run.stdout, re.M)
-    return folder / "out.html", console_grid(run.stdout), [w.decode("cp850") for w in words]
+    console = run([binary, name], folder)
+    words = re.findall(rb"^Sana (\S+) lis\x84tty\.$", console, re.M)
+    return folder / "out.html", console_grid(console), [w.decode("cp850") for w in words]
 
 
 def dialogue(binary, folder, title, lines, size=("1",), fill="1", phrase=None):
