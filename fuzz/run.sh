@@ -11,16 +11,14 @@ seconds=${1:-60}
 shift || true
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
-targets=("$@")
-if [ ${#targets[@]} -eq 0 ]; then
-  for source in fuzz/*_fuzz.cc; do targets+=("$(basename "$source" .cc)"); done
-fi
+[ $# -gt 0 ] || set -- fuzz/*_fuzz.cc
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 failed=()
-for target in "${targets[@]}"; do
+for target in "$@"; do
+  target=$(basename "$target" .cc)
   # The dialogue makes a whole puzzle every few lines, so its inputs stay
   # short; files may be longer.
   case "$target" in dialogue_fuzz) max_len=3000 ;; file_readers_fuzz) max_len=16384 ;; *) max_len=4096 ;; esac
@@ -39,10 +37,7 @@ for target in "${targets[@]}"; do
     echo "FAILED: $target (status $status)"
     tail -n 60 "$dir/log"
     mkdir -p build/fuzz/findings
-    for artifact in "$dir"/artifacts/*; do
-      [ -e "$artifact" ] && cp "$artifact" build/fuzz/findings/ &&
-        echo "input kept as build/fuzz/findings/$(basename "$artifact")"
-    done
+    cp -v "$dir"/artifacts/* build/fuzz/findings/ 2>/dev/null || true
     failed+=("$target")
   fi
 done

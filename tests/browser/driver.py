@@ -163,9 +163,8 @@ class Chromium:
         return reply["result"].get("value")
 
     def pdf(self, **options):
-        """The page printed to PDF (bytes): on A4, chromium's default margins,
-        no header or footer, unless `options` of Page.printToPDF say otherwise
-        (paperWidth in inches, preferCSSPageSize, ...)."""
+        """The page printed to PDF (bytes): on A4, chromium's default margins, no
+        header or footer, unless `options` of Page.printToPDF say otherwise."""
         params = {**A4, "displayHeaderFooter": False, **options}
         return base64.b64decode(self.call("Page.printToPDF", **params)["data"])
 

@@ -73,9 +73,8 @@ class Solver:
         """Screen point of a cell's centre (row, column from 1), moved by
         `off` cells across the direction `along`."""
         left, top, width, height = self.box
-        r = cell[0] - 0.5 + off * along[1]
-        c = cell[1] - 0.5 - off * along[0]
-        return left + c * width / self.columns, top + r * height / self.rows
+        return (left + (cell[1] - 0.5 - off * along[0]) * width / self.columns,
+                top + (cell[0] - 0.5 + off * along[1]) * height / self.rows)
 
     def expect_found(self, k, what):
         expect(what, self.browser.evaluate(STATE),
@@ -86,12 +85,9 @@ class Solver:
         way and letting go a little past the end."""
         steps = max(abs(end[0] - start[0]), abs(end[1] - start[1])) or 1
         step = ((end[0] - start[0]) / steps, (end[1] - start[1]) / steps)
-        path = [self.point(start)]
-        for i, t in enumerate((0.3, 0.6, 0.9)):
-            middle = (start[0] + t * (end[0] - start[0]), start[1] + t * (end[1] - start[1]))
-            path.append(self.point(middle, step, 0.3 if i % 2 else -0.3))
-        last = (end[0] + 0.2 * step[0], end[1] + 0.2 * step[1])
-        path.append(self.point(last, step, 0.15))
+        path = [self.point(start)] + [
+            self.point((start[0] + t * steps * step[0], start[1] + t * steps * step[1]), step, off)
+            for t, off in ((0.3, -0.3), (0.6, 0.3), (0.9, -0.3), (1 + 0.2 / steps, 0.15))]
         self.browser.drag(path, touch=touch)
 
     def keys(self, start, end):

@@ -116,11 +116,6 @@ def check_puzzle(browser, page, rows, words, title, columns, phrase):
                      title.split() + shown + " ".join(lines).split()))
 
 
-def dialogue_puzzle(binary, folder, typed, title, lines, size, fill, phrase):
-    page, phrase, console = program.dialogue(binary, folder, typed, lines, size, fill, phrase)
-    return page, program.console_grid(console), lines, title, None, phrase
-
-
 def places(rows, words):
     """{(start, end): cells} of every place a word lies, as the key gives
     them: a word that reads the same backwards once, forwards."""
@@ -206,9 +201,12 @@ def main():
         for number, (source, name, columns) in enumerate(BATCH):
             results.append(program.report(name, lambda: puzzle(name, *program.batch(
                 binary, work / ("batch-%d" % number), source, name), name, columns, None)))
+        def dialogue_puzzle(folder, typed, title, lines, *answers):
+            page, phrase, console = program.dialogue(binary, folder, typed, lines, *answers)
+            return puzzle(title, page, program.console_grid(console), lines, title, None, phrase)
         for number, case in enumerate(DIALOGUES):
-            results.append(program.report(case[1], lambda: puzzle(case[1], *dialogue_puzzle(
-                binary, work / ("dialogue-%d" % number), *case))))
+            results.append(program.report(case[1], lambda: dialogue_puzzle(
+                work / ("dialogue-%d" % number), *case)))
         for name, pattern, replacement, fault in PUZZLE_FAULTS:
             results.append(program.report("broken: " + fault, lambda: [] if check_puzzle(
                 browser, broken_copy(puzzles[name][0], pattern, replacement), *puzzles[name][1:])
