@@ -1,4 +1,5 @@
-// Tests of the answer-key and play commands on an in-memory disk: output bytes, messages, statuses.
+// Tests of the page commands, key_program and play_program on their shared page_command loop,
+// on an in-memory disk: output bytes, messages, statuses.
 #include "app/key_program.h"
 
 #include <gtest/gtest.h>
