@@ -53,6 +53,8 @@ TEST(ChanceWordsTest, ReportsWhatNoListedWordSpells) {
       {{{"KUSIAINEN", 9, 0, -1, 1}}, {"Muurahainen"}, "KUSI 9,0 NE"},
       // Letters of two listed words side by side are not one listed word.
       {{{"KYRP\216", 0, 0, 1, 0}}, {"Kyr", "P\204"}, "KYRP\216 0,0 S"},
+      // Listed words leaving each of its cells the other ways do not hide it.
+      {{{"KUSI", 0, 0, 1, 0}, {"AAA", 1, 1, 1, 0}}, {"Ka", "Ua", "Sa"}, "KUSI 0,0 S"},
       {{}, {"Xx"}, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(chanceIn(c.placed, c.listed), c.expected);

@@ -44,6 +44,10 @@ TEST(KeyPageTest, MarksEveryOccurrenceFadesTheLettersOfNoWordAndLeavesEmptyCells
     EXPECT_EQ(html.find(absent), std::string::npos) << absent;
   }
   EXPECT_EQ(occurrences(html, "<line class=\"m "), 5U);
+  // Both halves' grids span two units a cell, 4 x 3 cells.
+  EXPECT_EQ(occurrences(html, "<svg class=\"ruudukko\" viewBox=\"0 0 8 6\" style="), 2U);
+  EXPECT_EQ(occurrences(html, "<rect class=\"kehys\" x=\"0\" y=\"0\" width=\"8\" height=\"6\"/>"),
+            2U);
   // Cell (r, c) has its centre at (2c + 1, 2r + 1); page 2 shows A and T faint.
   for (const char* once :
        {"x1=\"1\" y1=\"3\" x2=\"7\" y2=\"3\"", "x1=\"1\" y1=\"1\" x2=\"7\" y2=\"1\"",

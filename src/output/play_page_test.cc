@@ -25,7 +25,8 @@ TEST(PlayPageTest, EscapesTheWorstAPageCanHoldKeepsThePhraseOutAndSaysItsOwnWord
   EXPECT_NE(out.find("<title>" + title + "</title>"), std::string::npos);
   EXPECT_NE(out.find("<h1>" + title + "</h1>"), std::string::npos);
   EXPECT_NE(out.find("<style>\n" + std::string(playStyle()) + "</style>"), std::string::npos);
-  EXPECT_NE(out.find("<script>\n" + std::string(playScript()) + "</script>"), std::string::npos);
+  EXPECT_TRUE(
+      out.ends_with("<script>\n" + std::string(playScript()) + "</script>\n</body>\n</html>\n"));
   EXPECT_EQ(occurrences(out, "</script"), 1u);
   EXPECT_EQ(occurrences(out, "<b>"), 0u);
   EXPECT_NE(out.find("<span data-row=\"1\" data-column=\"2\">&lt;</span>"
