@@ -1,5 +1,4 @@
-// Tests of the page commands, key_program and play_program on their shared page_command loop,
-// on an in-memory disk: output bytes, messages, statuses.
+// The key and play programs on their shared page loop and an in-memory disk: bytes, messages.
 #include "app/key_program.h"
 
 #include <gtest/gtest.h>
