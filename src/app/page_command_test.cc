@@ -74,9 +74,9 @@ struct Outcome {
   std::map<std::string, std::string> files = {};  // the disk afterwards
 };
 
-// Pages with a phrase the leftovers spell (a), none (b), one they do not (c), an unsaved key.
-Outcome runKey(std::vector<std::string> args, std::map<std::string, std::string> files = {},
-               Charset charset = Charset::kPassthrough, PageProgram program = runKeyProgram) {
+// The page command `program` on pages whose leftovers spell the phrase (a), none (b), not (c).
+Outcome runPage(std::vector<std::string> args, std::map<std::string, std::string> files = {},
+                Charset charset = Charset::kPassthrough, PageProgram program = runKeyProgram) {
   testing::FakeConsole out("", charset);
   testing::FakeConsole err("", charset);
   testing::FakeFileSystem disk;
@@ -87,7 +87,7 @@ Outcome runKey(std::vector<std::string> args, std::map<std::string, std::string>
                      {"lukittu.html", page("")}});
   disk.unopenable.insert("lukittu-ratkaisu.html");
   args.insert(args.begin(), "haravoija-ratkaisu");
-  KeyEnvironment env{out.console(), err.console(), disk};
+  PageCommandEnvironment env{out.console(), err.console(), disk};
   const int status = program(args, env);
   return {status, out.output(), err.output(), disk.saveRequests, disk.files};
 }
@@ -97,7 +97,7 @@ using Cases = std::vector<std::pair<std::vector<std::string>, Outcome>>;
 void expectOutcomes(const Cases& cases, PageProgram program) {
   for (const auto& [args, expected] : cases) {
     SCOPED_TRACE(::testing::PrintToString(args));
-    const Outcome outcome = runKey(args, {{"c.txt", "kissa\n"}}, Charset::kPassthrough, program);
+    const Outcome outcome = runPage(args, {{"c.txt", "kissa\n"}}, Charset::kPassthrough, program);
     EXPECT_EQ(outcome.status, expected.status);
     EXPECT_EQ(outcome.out, expected.out);
     EXPECT_EQ(outcome.err, expected.err);
@@ -108,7 +108,7 @@ void expectOutcomes(const Cases& cases, PageProgram program) {
 TEST(KeyProgramTest, ShowsEachKeyOrItsJsonAndSavesItsPageOrRefusesTheCommandLine) {
   const std::string missing = error("puuttuu.html: tiedostoa ei voi avata");
   // With -o - the page saved goes to standard output instead.
-  const std::string keyPage = runKey({"a.html"}).files["a-ratkaisu.html"];
+  const std::string keyPage = runPage({"a.html"}).files["a-ratkaisu.html"];
   EXPECT_TRUE(keyPage.starts_with("<!DOCTYPE html>\n")) << keyPage;
   // A command line it cannot understand gets status 2, and nothing is done.
   const auto usage = [](const std::string& problem) {
@@ -157,11 +157,11 @@ TEST(KeyProgramTest, ShowsEachKeyOrItsJsonAndSavesItsPageOrRefusesTheCommandLine
 TEST(KeyProgramTest, AUtf8TerminalSeesItsOwnLettersInNamesAndKeys) {
   // Names stay as the terminal passes them; the JSON is not converted again.
   const Outcome key =
-      runKey({"\303\244.html", "\303\266.html"}, {{"\303\244.html", page("A t")}}, Charset::kUtf8);
+      runPage({"\303\244.html", "\303\266.html"}, {{"\303\244.html", page("A t")}}, Charset::kUtf8);
   EXPECT_EQ(key.out, fromCp850(kKey + kSpelt + saved("\204-ratkaisu.html"), Charset::kUtf8));
   EXPECT_EQ(key.err, error("\303\266.html: tiedostoa ei voi avata"));
   EXPECT_EQ(key.saves, std::vector<std::string>{"\303\244-ratkaisu.html"});
-  EXPECT_EQ(runKey({"--json", "a.html"}, {}, Charset::kUtf8).out, kJsonA + "\n");
+  EXPECT_EQ(runPage({"--json", "a.html"}, {}, Charset::kUtf8).out, kJsonA + "\n");
 }
 
 TEST(KeyProgramTest, EachPageThatIsNoWholeSavedPageGetsItsErrorAndStatusOne) {
@@ -207,7 +207,7 @@ TEST(KeyProgramTest, EachPageThatIsNoWholeSavedPageGetsItsErrorAndStatusOne) {
     args.push_back(name);
     errors += error(name + ": " + problem);
   }
-  const Outcome outcome = runKey(args, files);
+  const Outcome outcome = runPage(args, files);
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(outcome.err, errors);
   EXPECT_EQ(outcome.saves, std::vector<std::string>{"a-ratkaisu.html"});
@@ -216,7 +216,7 @@ TEST(KeyProgramTest, EachPageThatIsNoWholeSavedPageGetsItsErrorAndStatusOne) {
 TEST(PlayProgramTest, WritesAPageBesideEachOrWhereToldAndReportsTheRest) {
   // With -o - the page saved goes to standard output instead.
   const std::string playPage =
-      runKey({"a.html"}, {}, Charset::kPassthrough, runPlayProgram).files["a-peli.html"];
+      runPage({"a.html"}, {}, Charset::kPassthrough, runPlayProgram).files["a-peli.html"];
   EXPECT_NE(playPage.find("<li data-word=\"Abba\">"), std::string::npos) << playPage;
   const auto playSaved = [](const std::string& name) {
     return "Pelisivu tallennettu tiedostoon " + name + ".\n";
